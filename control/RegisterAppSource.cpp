@@ -1,0 +1,29 @@
+// Registration of an event source on its first use.
+#include "control/Scribbet.h"
+
+namespace scribbet {
+
+Reghack& Scribbet::Registry() {
+  if (!reghack_) reghack_ = std::make_unique<Reghack>();
+  return *reghack_;
+}
+
+// Makes the name a source of the Application log with the control as its
+// message file, unless the key already names a message file. Nothing it meets
+// may stop the entry from being written, so every error ends it silently.
+void Scribbet::RegisterAppSource(const std::u16string& name) noexcept {
+  try {
+    const std::u16string keyPath = kSourceKeyPrefix + name;
+    if (!Registry().GetKeyValue(keyPath, u"EventMessageFile").empty()) return;
+    // A message file stored as another type (an expandable string, as many
+    // installers write it) reads as empty text, but belongs to someone else.
+    if (Registry().HasValue(keyPath, u"EventMessageFile")) return;
+    Registry().CreateNewKey(keyPath, kLocalMachine);
+    Registry().SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(kEventMessageFile)),
+                           REG_SZ);
+    Registry().SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
+  } catch (...) {
+  }
+}
+
+}  // namespace scribbet

@@ -1,0 +1,55 @@
+// Scribbet: the control's logic. WriteEvent writes one entry into the
+// Application event log under a source name it registers on first use. The
+// COM object wraps this class; everything here is plain C++.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "control/Reghack.h"
+
+namespace scribbet {
+
+// The application title: the default event-source name.
+inline constexpr char16_t kApplicationTitle[] = u"Scribbet";
+
+// Where a source's key lives, below HKEY_LOCAL_MACHINE.
+inline constexpr char16_t kSourceKeyPrefix[] =
+    u"System\\CurrentControlSet\\Services\\EventLog\\Application\\";
+
+// The message file every source is registered with: the control itself, in
+// the system directory, where an event viewer looks for message 1.
+inline constexpr char16_t kEventMessageFile[] = u"%SystemRoot%\\System32\\Scribbet.ocx";
+
+// The event types a source supports: error, warning and information.
+inline constexpr std::int16_t kTypesSupported = 7;
+
+// The event identifier of every entry: message 1 of the control's table.
+inline constexpr DWORD kEventId = 1;
+
+class Scribbet {
+ public:
+  Scribbet();
+  ~Scribbet();
+  Scribbet(const Scribbet&) = delete;
+  Scribbet& operator=(const Scribbet&) = delete;
+
+  // Writes one entry. TypeOfEvent 1, 2 or 3 gives an error, warning or
+  // information entry and comes back as the type reported (1, 2 or 4); any
+  // other value reports nothing and returns 0. An empty YourAppName is
+  // replaced by the application title. The texts come back as they travel
+  // through the ANSI code page. Returns 1 when the log accepted the entry,
+  // else 0. Run-time errors (a function that cannot be bound, a message too
+  // long to count) propagate as exceptions.
+  std::int16_t WriteEvent(std::u16string& MessageString, std::int16_t& TypeOfEvent,
+                          std::u16string& YourAppName);
+
+ private:
+  void RegisterAppSource(const std::u16string& name) noexcept;
+  Reghack& Registry();
+
+  std::unique_ptr<Reghack> reghack_;
+};
+
+}  // namespace scribbet

@@ -1,0 +1,78 @@
+// WriteEvent: one entry into the Application event log.
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#include "control/Scribbet.h"
+#include "platform/ansi.h"
+#include "platform/errors.h"
+#include "platform/handles.h"
+
+namespace scribbet {
+
+namespace {
+
+std::optional<std::int16_t> ReportedType(std::int16_t typeOfEvent) {
+  switch (typeOfEvent) {
+    case 1: return EVENTLOG_ERROR_TYPE;
+    case 2: return EVENTLOG_WARNING_TYPE;
+    case 3: return EVENTLOG_INFORMATION_TYPE;
+    default: return std::nullopt;
+  }
+}
+
+// The caller's text as it comes back from the ANSI code page. Text of plain
+// ASCII comes back unchanged in every code page, so it is left alone.
+void TakeRoundTrip(std::u16string& text, const std::string& ansi) {
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) return;
+  text = platform::FromAnsi(ansi);
+}
+
+}  // namespace
+
+Scribbet::Scribbet() = default;
+Scribbet::~Scribbet() = default;
+
+std::int16_t Scribbet::WriteEvent(std::u16string& MessageString, std::int16_t& TypeOfEvent,
+                                  std::u16string& YourAppName) {
+  // The message length and its terminator, counted once, before anything else.
+  if (MessageString.size() >= static_cast<std::size_t>(INT32_MAX))
+    platform::RaiseOverflow("the message is too long");
+  const std::int32_t n = static_cast<std::int32_t>(MessageString.size()) + 1;
+
+  if (YourAppName.empty()) YourAppName = kApplicationTitle;
+  RegisterAppSource(YourAppName);
+
+  const std::optional<std::int16_t> type = ReportedType(TypeOfEvent);
+  if (!type) return 0;
+  TypeOfEvent = *type;
+
+  const std::string source = platform::ToAnsi(YourAppName);
+  TakeRoundTrip(YourAppName, source);
+  // The local computer is named by an empty server name, not a null one. The
+  // handle is not tested: without one the report fails and the result is 0.
+  platform::unique_event_source eventSource(platform::RegisterEventSourceA("", source.c_str()));
+
+  // The converted message and its zero byte. In a single-byte code page that
+  // is exactly n bytes; where the conversion changes the byte count the
+  // buffer grows to hold it all, and never shrinks below n.
+  const std::string message = platform::ToAnsi(MessageString);
+  const std::size_t bufferSize = std::max<std::size_t>(n, message.size() + 1);
+  if (bufferSize > static_cast<std::size_t>(UINT32_MAX))
+    platform::RaiseOverflow("the converted message is too long");
+  // Declared after the source, so the buffer is freed before the source is
+  // released, on every path out of the call.
+  platform::unique_hglobal buffer(platform::GlobalAlloc(GPTR, bufferSize));
+  if (!buffer) return 0;
+  platform::RtlMoveMemory(buffer.get(), message.c_str(), message.size() + 1);
+  TakeRoundTrip(MessageString, message);
+
+  LPCSTR strings[1] = {static_cast<LPCSTR>(buffer.get())};
+  const BOOL reported = platform::ReportEventA(eventSource.get(), static_cast<WORD>(*type), 0,
+                                               kEventId, nullptr, 1,
+                                               static_cast<DWORD>(bufferSize), strings,
+                                               buffer.get());
+  return reported ? 1 : 0;
+}
+
+}  // namespace scribbet

@@ -1,0 +1,51 @@
+// One owner template for every kind of handle the system acquires, and a
+// one-line alias per kind. The release runs in the destructor, so a handle is
+// given back on every path out of the call that took it, errors included.
+#pragma once
+
+#include <utility>
+
+#include "platform/eventlog.h"
+#include "platform/registry.h"
+#include "platform/sysinfo.h"
+
+namespace platform {
+
+template <typename Handle, auto Release>
+class unique_handle {
+ public:
+  unique_handle() = default;
+  explicit unique_handle(Handle handle) noexcept : handle_(handle) {}
+  unique_handle(const unique_handle&) = delete;
+  unique_handle& operator=(const unique_handle&) = delete;
+  unique_handle(unique_handle&& other) noexcept : handle_(other.release()) {}
+  unique_handle& operator=(unique_handle&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  ~unique_handle() { reset(); }
+
+  Handle get() const noexcept { return handle_; }
+  explicit operator bool() const noexcept { return handle_ != Handle{}; }
+  Handle release() noexcept { return std::exchange(handle_, Handle{}); }
+
+  void reset(Handle handle = Handle{}) noexcept {
+    Handle old = std::exchange(handle_, handle);
+    if (old == Handle{}) return;
+    // A release function that cannot even be bound leaves nothing better to
+    // do than to keep going; an exception must not leave a destructor.
+    try {
+      Release(old);
+    } catch (...) {
+    }
+  }
+
+ private:
+  Handle handle_{};
+};
+
+using unique_hkey = unique_handle<HKEY, &RegCloseKey>;
+using unique_event_source = unique_handle<HANDLE, &DeregisterEventSource>;
+using unique_hglobal = unique_handle<HGLOBAL, &GlobalFree>;
+
+}  // namespace platform

@@ -1,0 +1,69 @@
+// The simulated platform's test-control API: state to set, failures to
+// inject, records to read. Only tests and the host build use it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace platform::sim {
+
+// Back to a fresh machine: empty registry, no faults, code page 1252,
+// Windows NT 4.0 in C:\WINNT, nothing recorded.
+void Reset();
+
+// Keys under HKEY_LOCAL_MACHINE can be read but not created, opened for
+// writing, written or deleted (status 5), as for a user without rights.
+void DenyLocalMachineWrites(bool deny);
+void FailGlobalAlloc(bool fail);
+void FailRegisterEventSource(bool fail);
+void FailReportEvent(bool fail);
+// The entry point can no longer be bound: calls raise a BindingError.
+void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
+
+// 1252 by default; others (932, 1251 ...) convert through iconv.
+void SetAnsiCodePage(UINT codePage);
+
+void SetVersion(DWORD major, DWORD minor, DWORD build, DWORD platformId);
+void FailGetVersionEx(bool fail);
+void SetWindowsDirectory(const std::string& directory);
+void SetSystemDirectory(const std::string& directory);
+// The directory queries return 0, as when the system cannot tell.
+void FailDirectoryQueries(bool fail);
+
+struct Report {
+  HANDLE source;
+  std::string sourceName;
+  WORD type;
+  WORD category;
+  DWORD eventId;
+  bool hasUser;
+  std::vector<std::string> strings;
+  std::vector<std::uint8_t> data;
+};
+std::vector<Report> Reports();
+
+struct SourceOpen {
+  std::string server;
+  std::string source;
+  bool serverWasNull;
+};
+std::vector<SourceOpen> SourceOpens();
+
+// Every platform function called since the last Reset, by name, in order.
+std::vector<std::string> Calls();
+
+struct OpenHandles {
+  int keys;
+  int eventSources;
+  int globalBuffers;
+  bool operator==(const OpenHandles&) const = default;
+};
+OpenHandles CountOpenHandles();
+
+// Size of the last GlobalAlloc.
+SIZE_T LastGlobalAllocSize();
+
+}  // namespace platform::sim

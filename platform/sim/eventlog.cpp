@@ -1,0 +1,43 @@
+// The simulated event log records every report with all its arguments.
+#include "platform/eventlog.h"
+
+#include "platform/sim/state.h"
+
+namespace platform {
+
+static constexpr char kAdvapi32[] = "advapi32.dll";
+
+HANDLE RegisterEventSourceA(LPCSTR server, LPCSTR source) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegisterEventSourceA");
+  m->sourceOpens.push_back({server ? server : "", source ? source : "", server == nullptr});
+  if (m->failRegisterEventSource || !source) return nullptr;
+  const ULONG_PTR handle = m->NewHandle();
+  m->eventSources[handle] = source;
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID user,
+                  WORD stringCount, DWORD dataSize, LPCSTR* strings, LPVOID data) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "ReportEventA");
+  auto open = m->eventSources.find(reinterpret_cast<ULONG_PTR>(source));
+  if (open == m->eventSources.end() || m->failReportEvent) return FALSE;
+  if ((stringCount && !strings) || (dataSize && !data)) return FALSE;
+  sim::Report report{source, open->second, type, category, eventId, user != nullptr, {}, {}};
+  // Reads every string to its terminator and exactly dataSize bytes of the
+  // data, as the real service does: an overrun shows under the sanitizers.
+  for (WORD i = 0; i < stringCount; ++i) report.strings.emplace_back(strings[i]);
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  report.data.assign(bytes, bytes + dataSize);
+  m->reports.push_back(std::move(report));
+  return TRUE;
+}
+
+BOOL DeregisterEventSource(HANDLE source) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "DeregisterEventSource");
+  return m->eventSources.erase(reinterpret_cast<ULONG_PTR>(source)) ? TRUE : FALSE;
+}
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+#include <cctype>
+#include <cstring>
+
+#include "platform/errors.h"
+#include "platform/sim/state.h"
+
+namespace platform::sim {
+
+bool NoCaseLess::operator()(const std::string& a, const std::string& b) const {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const int ca = std::tolower(static_cast<unsigned char>(a[i]));
+    const int cb = std::tolower(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
+
+Machine::Machine() {
+  for (LONG root : {LONG(0x80000000), LONG(0x80000001), LONG(0x80000002), LONG(0x80000003)}) {
+    auto key = std::make_shared<RegKey>();
+    key->underLocalMachine = root == LONG(0x80000002);
+    roots[static_cast<ULONG_PTR>(root)] = key;
+  }
+  version.dwOSVersionInfoSize = sizeof version;
+  version.dwMajorVersion = 4;
+  version.dwMinorVersion = 0;
+  version.dwBuildNumber = 1381;
+  version.dwPlatformId = VER_PLATFORM_WIN32_NT;
+  std::strcpy(version.szCSDVersion, "Service Pack 6");
+  windowsDirectory = "C:\\WINNT";
+  systemDirectory = "C:\\WINNT\\System32";
+}
+
+static std::mutex machineMutex;
+static Machine* machine = new Machine();  // lives as long as the process
+
+Locked Lock() { return Locked{std::unique_lock<std::mutex>(machineMutex), *machine}; }
+
+void Enter(Machine& m, const char* library, const char* entryPoint) {
+  m.calls.emplace_back(entryPoint);
+  if (m.removedEntryPoints.count({library, entryPoint}))
+    throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
+}
+
+void Reset() {
+  auto m = Lock();
+  for (void* buffer : m->globalBuffers) std::free(buffer);
+  m.machine = Machine();
+}
+
+void DenyLocalMachineWrites(bool deny) { Lock()->denyLocalMachineWrites = deny; }
+void FailGlobalAlloc(bool fail) { Lock()->failGlobalAlloc = fail; }
+void FailRegisterEventSource(bool fail) { Lock()->failRegisterEventSource = fail; }
+void FailReportEvent(bool fail) { Lock()->failReportEvent = fail; }
+void FailGetVersionEx(bool fail) { Lock()->failGetVersionEx = fail; }
+void FailDirectoryQueries(bool fail) { Lock()->failDirectoryQueries = fail; }
+
+void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {
+  Lock()->removedEntryPoints.insert({library, entryPoint});
+}
+
+void SetAnsiCodePage(UINT codePage) { Lock()->codePage = codePage; }
+
+void SetVersion(DWORD major, DWORD minor, DWORD build, DWORD platformId) {
+  auto m = Lock();
+  m->version.dwMajorVersion = major;
+  m->version.dwMinorVersion = minor;
+  m->version.dwBuildNumber = build;
+  m->version.dwPlatformId = platformId;
+}
+
+void SetWindowsDirectory(const std::string& directory) { Lock()->windowsDirectory = directory; }
+void SetSystemDirectory(const std::string& directory) { Lock()->systemDirectory = directory; }
+
+std::vector<Report> Reports() { return Lock()->reports; }
+std::vector<SourceOpen> SourceOpens() { return Lock()->sourceOpens; }
+std::vector<std::string> Calls() { return Lock()->calls; }
+SIZE_T LastGlobalAllocSize() { return Lock()->lastGlobalAllocSize; }
+
+OpenHandles CountOpenHandles() {
+  auto m = Lock();
+  return OpenHandles{static_cast<int>(m->openKeys.size()),
+                     static_cast<int>(m->eventSources.size()),
+                     static_cast<int>(m->globalBuffers.size())};
+}
+
+}  // namespace platform::sim

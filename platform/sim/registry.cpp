@@ -1,0 +1,190 @@
+// The simulated registry: a tree of keys with typed values, the status codes
+// of the real one, and write protection of HKEY_LOCAL_MACHINE on request.
+#include "platform/registry.h"
+
+#include <cstring>
+
+#include "platform/sim/state.h"
+
+namespace platform {
+
+using sim::Machine;
+using sim::RegKey;
+
+namespace {
+
+constexpr char kAdvapi32[] = "advapi32.dll";
+constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
+constexpr std::size_t kMaxKeyNameLength = 255;
+
+std::shared_ptr<RegKey> Resolve(Machine& m, HKEY handle, REGSAM* access = nullptr) {
+  const auto value = reinterpret_cast<ULONG_PTR>(handle);
+  if (auto root = m.roots.find(value); root != m.roots.end()) {
+    if (access) *access = ~REGSAM{0};
+    return root->second;
+  }
+  auto open = m.openKeys.find(value);
+  if (open == m.openKeys.end()) return nullptr;
+  if (access) *access = open->second.access;
+  return open->second.key;
+}
+
+// Splits a subkey path at its separators; empty parts (a doubled or trailing
+// separator) are skipped as the real registry does.
+bool SplitPath(LPCSTR path, std::vector<std::string>& parts) {
+  if (!path) return true;
+  std::string part;
+  for (const char* c = path;; ++c) {
+    if (*c == '\\' || *c == '\0') {
+      if (part.size() > kMaxKeyNameLength) return false;
+      if (!part.empty()) parts.push_back(std::move(part));
+      part.clear();
+      if (*c == '\0') return true;
+    } else {
+      part += *c;
+    }
+  }
+}
+
+bool Denied(Machine& m, const RegKey& key, REGSAM access) {
+  return m.denyLocalMachineWrites && key.underLocalMachine && (access & kWriteRights);
+}
+
+HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
+  const ULONG_PTR handle = m.NewHandle();
+  m.openKeys[handle] = sim::OpenKey{std::move(key), access};
+  return reinterpret_cast<HKEY>(handle);
+}
+
+}  // namespace
+
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
+                     LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA");
+  if (!result) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
+  auto node = Resolve(m.machine, key);
+  if (!node || node->deleted) return ERROR_INVALID_HANDLE;
+  std::vector<std::string> parts;
+  if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
+  if (Denied(m.machine, *node, access | KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
+  bool created = false;
+  for (const auto& part : parts) {
+    auto& child = node->subkeys[part];
+    if (!child) {
+      child = std::make_shared<RegKey>();
+      child->underLocalMachine = node->underLocalMachine;
+      created = true;
+    }
+    node = child;
+  }
+  if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+  *result = Hand(m.machine, node, access);
+  return ERROR_SUCCESS;
+}
+
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA");
+  if (!result) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
+  auto node = Resolve(m.machine, key);
+  if (!node || node->deleted) return ERROR_INVALID_HANDLE;
+  std::vector<std::string> parts;
+  if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
+  for (const auto& part : parts) {
+    auto child = node->subkeys.find(part);
+    if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
+    node = child->second;
+  }
+  if (Denied(m.machine, *node, access)) return ERROR_ACCESS_DENIED;
+  *result = Hand(m.machine, node, access);
+  return ERROR_SUCCESS;
+}
+
+LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegSetValueExA");
+  REGSAM access = 0;
+  auto node = Resolve(m.machine, key, &access);
+  if (!node) return ERROR_INVALID_HANDLE;
+  if (node->deleted) return ERROR_KEY_DELETED;
+  if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
+    return ERROR_ACCESS_DENIED;
+  if (size && !data) return ERROR_INVALID_PARAMETER;
+  node->values[valueName ? valueName : ""] =
+      sim::RegValue{type, std::vector<BYTE>(data, data + size)};
+  return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                      LPDWORD size) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA");
+  REGSAM access = 0;
+  auto node = Resolve(m.machine, key, &access);
+  if (!node) return ERROR_INVALID_HANDLE;
+  if (node->deleted) return ERROR_KEY_DELETED;
+  if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
+  if (!(access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
+  auto value = node->values.find(valueName ? valueName : "");
+  if (value == node->values.end()) return ERROR_FILE_NOT_FOUND;
+  const auto stored = static_cast<DWORD>(value->second.data.size());
+  if (type) *type = value->second.type;
+  if (!data) {
+    if (size) *size = stored;
+    return ERROR_SUCCESS;
+  }
+  if (*size < stored) {
+    *size = stored;
+    return ERROR_MORE_DATA;
+  }
+  if (stored) std::memcpy(data, value->second.data.data(), stored);
+  *size = stored;
+  return ERROR_SUCCESS;
+}
+
+LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA");
+  auto node = Resolve(m.machine, key);
+  if (!node || node->deleted) return ERROR_INVALID_HANDLE;
+  std::vector<std::string> parts;
+  if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
+  if (parts.empty()) return ERROR_ACCESS_DENIED;  // a key cannot delete itself this way
+  std::shared_ptr<RegKey> parent = node;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    auto child = node->subkeys.find(parts[i]);
+    if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
+    parent = node;
+    node = child->second;
+  }
+  if (!node->subkeys.empty()) return ERROR_ACCESS_DENIED;
+  if (Denied(m.machine, *node, KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+  node->deleted = true;
+  parent->subkeys.erase(parts.back());
+  return ERROR_SUCCESS;
+}
+
+LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA");
+  REGSAM access = 0;
+  auto node = Resolve(m.machine, key, &access);
+  if (!node) return ERROR_INVALID_HANDLE;
+  if (node->deleted) return ERROR_KEY_DELETED;
+  if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
+    return ERROR_ACCESS_DENIED;
+  return node->values.erase(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegCloseKey(HKEY key) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kAdvapi32, "RegCloseKey");
+  const auto value = reinterpret_cast<ULONG_PTR>(key);
+  if (m->roots.count(value)) return ERROR_SUCCESS;
+  return m->openKeys.erase(value) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+}  // namespace platform

@@ -1,0 +1,77 @@
+// The simulated machine's state, shared by the simulated functions.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/sim/control.h"
+
+namespace platform::sim {
+
+// Registry names compare without regard to ASCII case, as on Windows.
+struct NoCaseLess {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+
+struct RegValue {
+  DWORD type;
+  std::vector<BYTE> data;
+};
+
+struct RegKey {
+  std::map<std::string, std::shared_ptr<RegKey>, NoCaseLess> subkeys;
+  std::map<std::string, RegValue, NoCaseLess> values;
+  bool deleted = false;
+  bool underLocalMachine = false;
+};
+
+struct OpenKey {
+  std::shared_ptr<RegKey> key;
+  REGSAM access;
+};
+
+struct Machine {
+  std::map<ULONG_PTR, std::shared_ptr<RegKey>> roots;
+  std::map<ULONG_PTR, OpenKey> openKeys;
+  std::map<ULONG_PTR, std::string> eventSources;
+  std::set<void*> globalBuffers;
+  ULONG_PTR nextHandle = 0x1000;
+
+  bool denyLocalMachineWrites = false;
+  bool failGlobalAlloc = false;
+  bool failRegisterEventSource = false;
+  bool failReportEvent = false;
+  bool failGetVersionEx = false;
+  bool failDirectoryQueries = false;
+  std::set<std::pair<std::string, std::string>> removedEntryPoints;
+
+  UINT codePage = 1252;
+  OSVERSIONINFOA version{};
+  std::string windowsDirectory;
+  std::string systemDirectory;
+
+  std::vector<Report> reports;
+  std::vector<SourceOpen> sourceOpens;
+  std::vector<std::string> calls;
+  SIZE_T lastGlobalAllocSize = 0;
+
+  Machine();
+  ULONG_PTR NewHandle() { return nextHandle += 4; }
+};
+
+// The machine, locked for the caller's statement or scope.
+struct Locked {
+  std::unique_lock<std::mutex> lock;
+  Machine& machine;
+  Machine* operator->() { return &machine; }
+};
+Locked Lock();
+
+// Records the call and raises a BindingError when the test removed the entry.
+void Enter(Machine& machine, const char* library, const char* entryPoint);
+
+}  // namespace platform::sim

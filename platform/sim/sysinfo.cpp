@@ -1,0 +1,74 @@
+// Simulated version record, directories and global memory.
+#include "platform/sysinfo.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/sim/state.h"
+
+namespace platform {
+
+static constexpr char kKernel32[] = "kernel32";
+
+BOOL GetVersionExA(LPOSVERSIONINFOA info) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GetVersionExA");
+  if (m->failGetVersionEx || !info || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
+    return FALSE;
+  *info = m->version;
+  return TRUE;
+}
+
+// The real directory queries: the length without the terminator when the
+// text fits, else the size needed including it, and the buffer untouched.
+static UINT CopyDirectory(const std::string& directory, bool fail, LPSTR buffer, UINT size) {
+  if (fail) return 0;
+  const auto length = static_cast<UINT>(directory.size());
+  if (length + 1 > size) return length + 1;
+  std::memcpy(buffer, directory.c_str(), length + 1);
+  return length;
+}
+
+UINT GetWindowsDirectoryA(LPSTR buffer, UINT size) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GetWindowsDirectoryA");
+  return CopyDirectory(m->windowsDirectory, m->failDirectoryQueries, buffer, size);
+}
+
+UINT GetSystemDirectoryA(LPSTR buffer, UINT size) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GetSystemDirectoryA");
+  return CopyDirectory(m->systemDirectory, m->failDirectoryQueries, buffer, size);
+}
+
+HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GlobalAlloc");
+  m->lastGlobalAllocSize = bytes;
+  if (m->failGlobalAlloc) return nullptr;
+  // Exactly the size asked for, so the sanitizers see any overrun; memory
+  // that was not asked to be zeroed is filled with a pattern to show reliance.
+  void* memory = std::malloc(bytes ? bytes : 1);
+  if (!memory) return nullptr;
+  std::memset(memory, (flags & GMEM_ZEROINIT) ? 0 : 0xCD, bytes);
+  m->globalBuffers.insert(memory);
+  return memory;
+}
+
+HGLOBAL GlobalFree(HGLOBAL memory) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GlobalFree");
+  if (!m->globalBuffers.erase(memory)) return memory;
+  std::free(memory);
+  return nullptr;
+}
+
+void RtlMoveMemory(void* destination, const void* source, SIZE_T length) {
+  {
+    auto m = sim::Lock();
+    sim::Enter(m.machine, kKernel32, "RtlMoveMemory");
+  }
+  std::memmove(destination, source, length);
+}
+
+}  // namespace platform

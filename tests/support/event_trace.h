@@ -1,0 +1,44 @@
+// The entries reported to the event log, read back after the fact. On the
+// simulated platform from its records; under Wine from the debug trace of
+// the event log (the harness sends it to the file SCRIBBET_WINE_TRACE names).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace testing_support {
+
+struct ReportedEvent {
+  WORD type = 0;
+  WORD category = 0;
+  DWORD eventId = 0;
+  bool hasUser = false;
+  WORD stringCount = 0;
+  DWORD dataSize = 0;
+  // The insertion strings as the log received them. Wine's trace shortens
+  // long strings; truncated says so.
+  std::vector<std::u16string> strings;
+  bool truncated = false;
+  // Only the simulated log keeps these.
+  std::optional<std::string> source;
+  std::optional<std::vector<std::uint8_t>> data;
+};
+
+class EventTrace {
+ public:
+  EventTrace();  // remembers where the log ends now
+  // The entries reported since this trace was made, oldest first.
+  std::vector<ReportedEvent> NewEvents() const;
+
+ private:
+  std::size_t start_ = 0;
+};
+
+// Decodes one Wine debug string (L"..." with its escapes); exposed for tests.
+std::u16string DecodeWineDebugString(const std::string& quoted, bool* truncated);
+
+}  // namespace testing_support

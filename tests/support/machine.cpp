@@ -1,0 +1,106 @@
+#include "tests/support/machine.h"
+
+#include <atomic>
+
+#include "platform/ansi.h"
+#include "platform/handles.h"
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+
+#include "platform/sim/control.h"
+#endif
+
+namespace testing_support {
+
+bool IsSimulated() {
+#ifdef _WIN32
+  return false;
+#else
+  return true;
+#endif
+}
+
+void ResetMachine() {
+#ifndef _WIN32
+  platform::sim::Reset();
+#endif
+}
+
+std::u16string UniqueName(const std::u16string& stem) {
+  static std::atomic<int> counter{0};
+#ifdef _WIN32
+  const int pid = _getpid();
+#else
+  const int pid = getpid();
+#endif
+  std::string suffix = "-";
+  suffix += std::to_string(pid);
+  suffix += '-';
+  suffix += std::to_string(++counter);
+  return stem + Widen(suffix);
+}
+
+std::string Narrow(const std::u16string& text) { return {text.begin(), text.end()}; }
+std::u16string Widen(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
+                                           const std::u16string& name) {
+  const std::string ansiPath = platform::ToAnsi(path);
+  const std::string ansiName = platform::ToAnsi(name);
+  HKEY raw = nullptr;
+  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, KEY_QUERY_VALUE, &raw))
+    return std::nullopt;
+  platform::unique_hkey key(raw);
+  DWORD type = 0, size = 0;
+  if (platform::RegQueryValueExA(key.get(), ansiName.c_str(), nullptr, &type, nullptr, &size))
+    return std::nullopt;
+  StoredValue value{type, std::vector<std::uint8_t>(size)};
+  if (platform::RegQueryValueExA(key.get(), ansiName.c_str(), nullptr, &type, value.bytes.data(),
+                                 &size))
+    return std::nullopt;
+  value.bytes.resize(size);
+  return value;
+}
+
+bool KeyExists(const std::u16string& path) {
+  const std::string ansiPath = platform::ToAnsi(path);
+  HKEY raw = nullptr;
+  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, KEY_QUERY_VALUE, &raw))
+    return false;
+  platform::unique_hkey key(raw);
+  return true;
+}
+
+void StoreValue(const std::u16string& path, const std::u16string& name, DWORD type,
+                const std::vector<std::uint8_t>& bytes) {
+  const std::string ansiPath = platform::ToAnsi(path);
+  const std::string ansiName = platform::ToAnsi(name);
+  HKEY raw = nullptr;
+  if (platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, nullptr, 0,
+                                KEY_SET_VALUE, nullptr, &raw, nullptr))
+    return;
+  platform::unique_hkey key(raw);
+  platform::RegSetValueExA(key.get(), ansiName.c_str(), 0, type, bytes.data(),
+                           static_cast<DWORD>(bytes.size()));
+}
+
+void DeleteKey(const std::u16string& path) {
+  const std::string ansiPath = platform::ToAnsi(path);
+  platform::RegDeleteKeyA(HKEY_LOCAL_MACHINE, ansiPath.c_str());
+}
+
+StoredValue Text(const std::string& bytesWithoutZero) {
+  StoredValue value{REG_SZ, {bytesWithoutZero.begin(), bytesWithoutZero.end()}};
+  value.bytes.push_back(0);
+  return value;
+}
+
+StoredValue Number(std::uint32_t v) {
+  return StoredValue{REG_DWORD,
+                     {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
+                      std::uint8_t(v >> 24)}};
+}
+
+}  // namespace testing_support

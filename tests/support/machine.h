@@ -1,0 +1,53 @@
+// What the tests need of the machine, the same on the simulated platform and
+// on Windows: a clean start, names no other test uses, the registry read back
+// through the platform functions, and faults that only the simulation has.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace testing_support {
+
+// True on the simulated platform, where faults can be injected.
+bool IsSimulated();
+
+// A fresh simulated machine; on Windows nothing (names keep tests apart).
+void ResetMachine();
+
+// A name no other test or run has used: stem, process id, counter.
+std::u16string UniqueName(const std::u16string& stem);
+
+std::string Narrow(const std::u16string& text);  // ASCII text only
+std::u16string Widen(const std::string& text);   // ASCII text only
+
+struct StoredValue {
+  DWORD type;
+  std::vector<std::uint8_t> bytes;
+  bool operator==(const StoredValue&) const = default;
+};
+
+// The raw value under HKEY_LOCAL_MACHINE\path, or nothing when the key or the
+// value is missing.
+std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
+                                           const std::u16string& name);
+bool KeyExists(const std::u16string& path);
+// Creates the key if needed and stores the raw value.
+void StoreValue(const std::u16string& path, const std::u16string& name, DWORD type,
+                const std::vector<std::uint8_t>& bytes);
+// Deletes the key and the keys below it, deepest first (names given).
+void DeleteKey(const std::u16string& path);
+
+StoredValue Text(const std::string& bytesWithoutZero);  // type 1, the bytes and one 0
+StoredValue Number(std::uint32_t value);                // type 4, little-endian
+
+}  // namespace testing_support
+
+#define SKIP_UNLESS_SIMULATED()                                                       \
+  do {                                                                                \
+    if (!testing_support::IsSimulated())                                              \
+      GTEST_SKIP() << "needs a fault that only the simulated platform can inject";    \
+  } while (0)

@@ -1,0 +1,49 @@
+// Event-source registration, seen through WriteEvent and the registry.
+#include "tests/unit/write_event_fixture.h"
+
+using namespace testing_support;
+
+namespace {
+const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
+}
+
+TEST_F(WriteEventTest, FirstUseWritesExactlyTheTwoValues) {
+  const std::u16string name = UniqueName(u"first");
+  EXPECT_EQ(Write(u"m", 3, name).result, 1);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
+}
+
+TEST_F(WriteEventTest, RegisteredSourceIsNotWrittenAgain) {
+  const std::u16string name = UniqueName(u"again");
+  Write(u"m", 3, name);
+  // Were anything written on the second call, TypesSupported would be 7 again.
+  StoreValue(SourceKey(name), u"TypesSupported", REG_DWORD, Number(1).bytes);
+  EXPECT_EQ(Write(u"m", 3, name).result, 1);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(1));
+}
+
+TEST_F(WriteEventTest, KeyWithoutMessageFileGetsBothValuesAndKeepsTheRest) {
+  const std::u16string name = UniqueName(u"partial");
+  StoreValue(SourceKey(name), u"TypesSupported", REG_DWORD, Number(3).bytes);
+  StoreValue(SourceKey(name), u"Other", REG_SZ, Text("keep").bytes);
+  Write(u"m", 1, name);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"Other"), Text("keep"));
+}
+
+TEST_F(WriteEventTest, AnotherProgramsMessageFileIsLeftAlone) {
+  const std::u16string plain = UniqueName(u"plain");
+  const std::u16string expandable = UniqueName(u"expandable");
+  const StoredValue theirs = Text("C:\\Other\\other.dll");
+  StoreValue(SourceKey(plain), u"EventMessageFile", REG_SZ, theirs.bytes);
+  StoreValue(SourceKey(expandable), u"EventMessageFile", REG_EXPAND_SZ, theirs.bytes);
+  EXPECT_EQ(Write(u"m", 2, plain).result, 1);
+  EXPECT_EQ(Write(u"m", 2, expandable).result, 1);
+  EXPECT_EQ(ReadStoredValue(SourceKey(plain), u"EventMessageFile"), theirs);
+  EXPECT_FALSE(ReadStoredValue(SourceKey(plain), u"TypesSupported"));
+  EXPECT_EQ(ReadStoredValue(SourceKey(expandable), u"EventMessageFile"),
+            (StoredValue{REG_EXPAND_SZ, theirs.bytes}));
+  EXPECT_FALSE(ReadStoredValue(SourceKey(expandable), u"TypesSupported"));
+}
