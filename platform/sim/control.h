@@ -63,6 +63,16 @@ struct OpenHandles {
 };
 OpenHandles CountOpenHandles();
 
+struct MessageBox {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT style;
+};
+// Every message box shown since the last Reset, and the answer each gets.
+std::vector<MessageBox> MessageBoxes();
+void SetMessageBoxAnswer(int answer);
+
 // Size of the last GlobalAlloc.
 SIZE_T LastGlobalAllocSize();
 

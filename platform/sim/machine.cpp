@@ -76,6 +76,9 @@ void SetSystemDirectory(const std::string& directory) { Lock()->systemDirectory 
 std::vector<Report> Reports() { return Lock()->reports; }
 std::vector<SourceOpen> SourceOpens() { return Lock()->sourceOpens; }
 std::vector<std::string> Calls() { return Lock()->calls; }
+std::vector<MessageBox> MessageBoxes() { return Lock()->messageBoxes; }
+void SetMessageBoxAnswer(int answer) { Lock()->messageBoxAnswer = answer; }
+
 SIZE_T LastGlobalAllocSize() { return Lock()->lastGlobalAllocSize; }
 
 OpenHandles CountOpenHandles() {

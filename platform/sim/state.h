@@ -58,6 +58,8 @@ struct Machine {
   std::vector<SourceOpen> sourceOpens;
   std::vector<std::string> calls;
   SIZE_T lastGlobalAllocSize = 0;
+  std::vector<MessageBox> messageBoxes;
+  int messageBoxAnswer = 1;  // IDOK
 
   Machine();
   ULONG_PTR NewHandle() { return nextHandle += 4; }
