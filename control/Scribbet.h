@@ -8,6 +8,7 @@
 #include <string>
 
 #include "control/Reghack.h"
+#include "control/clsSupport.h"
 
 namespace scribbet {
 
@@ -28,6 +29,12 @@ inline constexpr std::int16_t kTypesSupported = 7;
 // The event identifier of every entry: message 1 of the control's table.
 inline constexpr DWORD kEventId = 1;
 
+// The warning a new instance shows on any system but Windows NT 4.x.
+inline constexpr char16_t kWrongOsText[] =
+    u"Scribbet is only designed for Windows NT 4.0 Server or Workstation applications!";
+inline constexpr char16_t kWrongOsTitle[] = u"Wrong OS Detected";
+inline constexpr UINT kWrongOsStyle = 16;  // an OK button and the critical-stop icon
+
 class Scribbet {
  public:
   Scribbet();
@@ -45,11 +52,16 @@ class Scribbet {
   std::int16_t WriteEvent(std::u16string& MessageString, std::int16_t& TypeOfEvent,
                           std::u16string& YourAppName);
 
+  // Runs when an instance is created: classifies the system and, unless it
+  // is Windows NT 4.x, shows the modal warning box and waits for the user.
+  void UserControl_Initialize();
+
  private:
   void RegisterAppSource(const std::u16string& name) noexcept;
   Reghack& Registry();
 
   std::unique_ptr<Reghack> reghack_;
+  std::unique_ptr<clsSupport> support_;
 };
 
 }  // namespace scribbet

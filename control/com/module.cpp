@@ -1,14 +1,101 @@
-// The control's module: its instance handle, kept for the resources.
-#include "platform/types.h"
+// The module's entry points and its shared state.
+#include <initguid.h>  // defines the GUIDs declared in the generated header, once
 
-namespace scribbet {
+#include "control/com/module.h"
+
+#include <atomic>
+#include <mutex>
+
+#include "Scribbet_h.h"
+#include "control/com/AboutPropertyPage.h"
+#include "control/com/ScribbetControl.h"
+#include "control/com/class_factory.h"
+#include "control/com/owners.h"
+
+namespace scribbet::com {
+
+namespace {
+
 HINSTANCE moduleInstance = nullptr;
+std::atomic<long> liveObjects{0};
+std::atomic<long> serverLocks{0};
+
+std::once_flag typeLibraryLoaded;
+ITypeLib* typeLibrary = nullptr;  // kept until the process ends
+
+}  // namespace
+
+HINSTANCE ModuleInstance() { return moduleInstance; }
+
+std::string ModulePath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameA(moduleInstance, path.data(),
+                                              static_cast<DWORD>(path.size()));
+    if (length == 0) throw ComError(HRESULT_FROM_WIN32(::GetLastError()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
 }
+
+void AddObject() noexcept { ++liveObjects; }
+void ReleaseObject() noexcept { --liveObjects; }
+void Lock() noexcept { ++serverLocks; }
+void Unlock() noexcept { --serverLocks; }
+bool InUse() noexcept { return liveObjects > 0 || serverLocks > 0; }
+
+ITypeLib* TypeLibrary() {
+  std::call_once(typeLibraryLoaded, [] {
+    const std::string path = ModulePath();
+    const std::wstring widePath(path.begin(), path.end());
+    ThrowIfFailed(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &typeLibrary));
+  });
+  if (!typeLibrary) throw ComError(TYPE_E_CANTLOADLIBRARY);
+  return typeLibrary;
+}
+
+ITypeInfo* TypeInfoOf(REFGUID guid) {
+  ITypeInfo* info = nullptr;
+  ThrowIfFailed(TypeLibrary()->GetTypeInfoOfGuid(guid, &info));
+  return info;
+}
+
+unique_bstr MakeBstr(const std::u16string& text) {
+  unique_bstr bstr(::SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                       static_cast<UINT>(text.size())));
+  if (!bstr) throw std::bad_alloc();
+  return bstr;
+}
+
+std::u16string TextOf(BSTR text) {
+  if (!text) return {};
+  return std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text));
+}
+
+}  // namespace scribbet::com
+
+using namespace scribbet::com;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    scribbet::moduleInstance = instance;
+    moduleInstance = instance;
     ::DisableThreadLibraryCalls(instance);
   }
   return TRUE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return InUse() ? S_FALSE : S_OK; }
+
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  return Boundary(IID_IClassFactory, [&] {
+    if (clsid == CLSID_Scribbet) return CreateAndQuery<ClassFactory<ScribbetControl>>(iid, out);
+    if (clsid == CLSID_AboutProperty)
+      return CreateAndQuery<ClassFactory<AboutPropertyPage>>(iid, out);
+    return CLASS_E_CLASSNOTAVAILABLE;
+  });
 }

@@ -1,6 +1,7 @@
 #include "tests/support/machine.h"
 
 #include <atomic>
+#include <chrono>
 
 #include "platform/ansi.h"
 #include "platform/handles.h"
@@ -35,7 +36,12 @@ std::u16string UniqueName(const std::u16string& stem) {
 #else
   const int pid = getpid();
 #endif
+  // Wine reuses process ids, and its prefix keeps the keys of earlier runs:
+  // the start time of the run keeps names apart across runs.
+  static const auto started = std::chrono::steady_clock::now().time_since_epoch().count();
   std::string suffix = "-";
+  suffix += std::to_string(started % 1000000007);
+  suffix += '-';
   suffix += std::to_string(pid);
   suffix += '-';
   suffix += std::to_string(++counter);

@@ -1,0 +1,167 @@
+// The control object: creation, WriteEvent through the vtable and through
+// IDispatch, type information, property pages, error information, events.
+#include "control/com/ScribbetControl.h"
+
+#include "control/com/com_error.h"
+#include "control/com/dispatch_arguments.h"
+
+namespace scribbet::com {
+
+ScribbetControl::ScribbetControl() {
+  // The instance's Initialize event: the start-up check of the system.
+  logic_.UserControl_Initialize();
+}
+
+ScribbetControl::~ScribbetControl() = default;
+
+HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BSTR* YourAppName,
+                                    short* result) noexcept {
+  if (!MessageString || !TypeOfEvent || !result) return E_POINTER;
+  return Boundary(IID__Scribbet, [&] {
+    std::u16string message = TextOf(*MessageString);
+    std::int16_t type = *TypeOfEvent;
+    std::u16string name = YourAppName ? TextOf(*YourAppName) : std::u16string();
+    const std::u16string messageBefore = message, nameBefore = name;
+    const std::int16_t written = logic_.WriteEvent(message, type, name);
+    // New strings first, so running out of memory changes nothing.
+    unique_bstr newMessage, newName;
+    if (message != messageBefore) newMessage = MakeBstr(message);
+    if (YourAppName && name != nameBefore) newName = MakeBstr(name);
+    if (newMessage) {
+      ::SysFreeString(*MessageString);
+      *MessageString = newMessage.release();
+    }
+    if (newName) {
+      ::SysFreeString(*YourAppName);
+      *YourAppName = newName.release();
+    }
+    *TypeOfEvent = type;
+    *result = written;
+    return S_OK;
+  });
+}
+
+HRESULT ScribbetControl::GetTypeInfoCount(UINT* count) noexcept {
+  if (!count) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+HRESULT ScribbetControl::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  return Boundary(IID_IDispatch, [&] {
+    *info = TypeInfoOf(IID__Scribbet);
+    return S_OK;
+  });
+}
+
+HRESULT ScribbetControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
+                                       DISPID* ids) noexcept {
+  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (!names || !ids) return E_POINTER;
+  return Boundary(IID_IDispatch, [&] {
+    ComPtr<ITypeInfo> info;
+    info.Attach(TypeInfoOf(IID__Scribbet));
+    return info->GetIDsOfNames(names, count, ids);
+  });
+}
+
+HRESULT ScribbetControl::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                                VARIANT* result, EXCEPINFO* exception,
+                                UINT* argumentError) noexcept {
+  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (member != kDispidWriteEvent || !(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
+  if (!params || (params->cArgs && !params->rgvarg)) return E_INVALIDARG;
+  if (params->cNamedArgs) return DISP_E_NONAMEDARGS;
+  const UINT count = params->cArgs;
+  if (count < 2 || count > 3) return DISP_E_BADPARAMCOUNT;
+  // Arguments arrive last first: rgvarg[count - 1] is the message.
+  VARIANT& messageArg = params->rgvarg[count - 1];
+  VARIANT& typeArg = params->rgvarg[count - 2];
+  VARIANT* nameArg = count == 3 && !IsMissing(params->rgvarg[0]) ? &params->rgvarg[0] : nullptr;
+  try {
+    if (IsMissing(messageArg) || IsMissing(typeArg)) return DISP_E_PARAMNOTOPTIONAL;
+    std::u16string message = TextArgument(messageArg, count - 1);
+    std::int16_t type = ShortArgument(typeArg, count - 2);
+    std::u16string name = nameArg ? TextArgument(*nameArg, 0) : std::u16string();
+    const std::u16string messageBefore = message, nameBefore = name;
+    const std::int16_t typeBefore = type;
+
+    const std::int16_t written = logic_.WriteEvent(message, type, name);
+
+    if (message != messageBefore) StoreText(messageArg, message);
+    if (type != typeBefore) StoreShort(typeArg, type);
+    if (nameArg && name != nameBefore) StoreText(*nameArg, name);
+    if (result) {
+      ::VariantInit(result);
+      result->vt = VT_I2;
+      result->iVal = written;
+    }
+    return S_OK;
+  } catch (const ArgumentError& error) {
+    if (argumentError) *argumentError = error.index;
+    return error.hr;
+  } catch (...) {
+    const ErrorDescription error = DescribeCurrentError();
+    ReportError(error, IID__Scribbet);
+    if (!exception) return error.hr;
+    FillExcepInfo(exception, error);
+    return DISP_E_EXCEPTION;
+  }
+}
+
+HRESULT ScribbetControl::GetClassInfo(ITypeInfo** info) noexcept {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  return Boundary(IID_IProvideClassInfo, [&] {
+    *info = TypeInfoOf(CLSID_Scribbet);
+    return S_OK;
+  });
+}
+
+HRESULT ScribbetControl::GetGUID(DWORD kind, GUID* guid) noexcept {
+  if (!guid) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+    *guid = GUID_NULL;
+    return E_INVALIDARG;
+  }
+  *guid = DIID___Scribbet;
+  return S_OK;
+}
+
+HRESULT ScribbetControl::GetPages(CAUUID* pages) noexcept {
+  if (!pages) return E_POINTER;
+  pages->cElems = 0;
+  pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(sizeof(GUID)));
+  if (!pages->pElems) return E_OUTOFMEMORY;
+  pages->pElems[0] = CLSID_AboutProperty;
+  pages->cElems = 1;
+  return S_OK;
+}
+
+HRESULT ScribbetControl::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
+  return iid == IID__Scribbet ? S_OK : S_FALSE;
+}
+
+HRESULT ScribbetControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
+  return Boundary(IID_IConnectionPointContainer, [&] {
+    return CreateAndQuery<ConnectionPointList>(IID_IEnumConnectionPoints,
+                                               reinterpret_cast<void**>(points),
+                                               static_cast<IConnectionPointContainer*>(this),
+                                               sinks_);
+  });
+}
+
+HRESULT ScribbetControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  if (iid != DIID___Scribbet) return CONNECT_E_NOCONNECTION;
+  return Boundary(IID_IConnectionPointContainer, [&] {
+    return CreateAndQuery<EventSource>(IID_IConnectionPoint, reinterpret_cast<void**>(point),
+                                       static_cast<IConnectionPointContainer*>(this), sinks_);
+  });
+}
+
+}  // namespace scribbet::com

@@ -1,0 +1,110 @@
+#include "control/com/dispatch_arguments.h"
+
+#include <cstring>
+#include <new>
+
+#include "control/com/com_error.h"
+#include "control/com/owners.h"
+
+namespace scribbet::com {
+
+namespace {
+
+// The VARIANT that holds the caller's value: a VBScript variable is reached
+// through its VT_BYREF|VT_VARIANT reference.
+VARIANT& Referenced(VARIANT& argument) {
+  if (argument.vt == (VT_BYREF | VT_VARIANT) && argument.pvarVal) return *argument.pvarVal;
+  return argument;
+}
+
+// Size of the value behind a typed reference, for the types a result can be
+// converted to; 0 for types that are left alone (objects, arrays ...).
+std::size_t ScalarSize(VARTYPE type) {
+  switch (type) {
+    case VT_I1: case VT_UI1: return 1;
+    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
+    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_R4: return 4;
+    case VT_I8: case VT_UI8: case VT_R8: case VT_CY: case VT_DATE: return 8;
+    case VT_BSTR: return sizeof(BSTR);
+    case VT_DECIMAL: return sizeof(DECIMAL);
+    default: return 0;
+  }
+}
+
+void Coerce(unique_variant& out, VARIANT& argument, VARTYPE type, UINT index) {
+  const HRESULT hr = ::VariantChangeType(&out, &Referenced(argument), 0, type);
+  if (SUCCEEDED(hr)) return;
+  if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
+  throw ArgumentError{hr == DISP_E_OVERFLOW ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH, index};
+}
+
+// Stores through a typed reference (VT_BYREF|type) when the value converts.
+void StoreThrough(VARIANT& reference, const VARIANT& value) {
+  const VARTYPE type = reference.vt & ~VT_BYREF;
+  if (!ScalarSize(type) || !reference.byref) return;
+  unique_variant converted;
+  if (FAILED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, type))) return;
+  if (type == VT_BSTR) {
+    ::SysFreeString(*reference.pbstrVal);
+    *reference.pbstrVal = converted.bstrVal;
+    converted.vt = VT_EMPTY;  // the string now belongs to the caller
+  } else if (type == VT_DECIMAL) {
+    *reference.pdecVal = converted.decVal;
+  } else {
+    std::memcpy(reference.byref, &converted.llVal, ScalarSize(type));
+  }
+}
+
+void Store(VARIANT& argument, const VARIANT& value) {
+  if (argument.vt == (VT_BYREF | VT_VARIANT)) {
+    if (!argument.pvarVal) return;
+    VARIANT& variable = *argument.pvarVal;
+    if (variable.vt & VT_BYREF) return StoreThrough(variable, value);
+    unique_variant converted;
+    if (ScalarSize(variable.vt) &&
+        SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, variable.vt))) {
+      ::VariantClear(&variable);
+      variable = converted;
+      converted.vt = VT_EMPTY;
+      return;
+    }
+    if (FAILED(::VariantCopy(&variable, const_cast<VARIANT*>(&value)))) throw std::bad_alloc();
+  } else if (argument.vt & VT_BYREF) {
+    StoreThrough(argument, value);
+  }
+}
+
+}  // namespace
+
+bool IsMissing(const VARIANT& argument) {
+  const VARIANT& value = Referenced(const_cast<VARIANT&>(argument));
+  return value.vt == VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND;
+}
+
+std::u16string TextArgument(VARIANT& argument, UINT index) {
+  unique_variant text;
+  Coerce(text, argument, VT_BSTR, index);
+  return TextOf(text.bstrVal);
+}
+
+short ShortArgument(VARIANT& argument, UINT index) {
+  unique_variant number;
+  Coerce(number, argument, VT_I2, index);
+  return number.iVal;
+}
+
+void StoreText(VARIANT& argument, const std::u16string& text) {
+  unique_variant value;
+  value.bstrVal = MakeBstr(text).release();
+  value.vt = VT_BSTR;
+  Store(argument, value);
+}
+
+void StoreShort(VARIANT& argument, short number) {
+  unique_variant value;
+  value.vt = VT_I2;
+  value.iVal = number;
+  Store(argument, value);
+}
+
+}  // namespace scribbet::com

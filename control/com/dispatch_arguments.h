@@ -1,0 +1,35 @@
+// Automation arguments as script hosts pass them. VBScript passes a variable
+// as VT_BYREF|VT_VARIANT pointing at the variable itself and a literal by
+// value; JScript passes everything by value; C++ callers may pass typed
+// references (VT_BYREF|VT_BSTR ...). These helpers read any of them with
+// Automation's coercions and write results back where the caller can see them.
+#pragma once
+
+#include <oaidl.h>
+
+#include <string>
+
+namespace scribbet::com {
+
+// A refused argument: the DISP_E_* code and the argument's index in rgvarg.
+struct ArgumentError {
+  HRESULT hr;
+  UINT index;
+};
+
+// True for an optional argument the caller left out.
+bool IsMissing(const VARIANT& argument);
+
+// The argument coerced to text or to a 16-bit integer; raises ArgumentError
+// (DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW) when it cannot be.
+std::u16string TextArgument(VARIANT& argument, UINT index);
+short ShortArgument(VARIANT& argument, UINT index);
+
+// Writes the value back into a by-reference argument, in the type the
+// caller's variable holds where the value converts to it, else in the
+// value's own type. Arguments passed by value are the caller's own copies
+// and are left alone.
+void StoreText(VARIANT& argument, const std::u16string& text);
+void StoreShort(VARIANT& argument, short value);
+
+}  // namespace scribbet::com

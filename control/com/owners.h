@@ -1,0 +1,30 @@
+// Owners for COM resources: strings, variants, interface references.
+#pragma once
+
+#include <oaidl.h>
+#include <oleauto.h>
+#include <wrl/client.h>
+
+#include <string>
+
+#include "platform/handles.h"
+
+namespace scribbet::com {
+
+using unique_bstr = platform::unique_handle<BSTR, &::SysFreeString>;
+using Microsoft::WRL::ComPtr;
+
+// A VARIANT that is cleared when it goes.
+struct unique_variant : VARIANT {
+  unique_variant() noexcept { ::VariantInit(this); }
+  ~unique_variant() { ::VariantClear(this); }
+  unique_variant(const unique_variant&) = delete;
+  unique_variant& operator=(const unique_variant&) = delete;
+};
+
+// A new BSTR holding the text; raises on exhausted memory.
+unique_bstr MakeBstr(const std::u16string& text);
+// The text of a BSTR; a null BSTR is the empty text.
+std::u16string TextOf(BSTR text);
+
+}  // namespace scribbet::com

@@ -1,0 +1,124 @@
+// Self-registration: the type library and the two creatable classes.
+#include "control/com/registration.h"
+
+#include <olectl.h>
+
+#include <string>
+#include <vector>
+
+#include "Scribbet_h.h"
+#include "control/com/com_error.h"
+#include "control/com/module.h"
+#include "control/com/owners.h"
+#include "platform/handles.h"
+
+namespace scribbet::com {
+
+namespace {
+
+const ClassRecord kClasses[] = {
+    {&CLSID_Scribbet, "ScribbetLib.Scribbet", "Scribbet Control", true},
+    {&CLSID_AboutProperty, "ScribbetLib.AboutProperty", "Scribbet About Page", false},
+};
+
+std::string GuidText(REFGUID guid) {
+  wchar_t text[40] = {};
+  ::StringFromGUID2(guid, text, 40);
+  return std::string(text, text + wcslen(text));
+}
+
+// Writes the key's value (its default value when name is null).
+void SetText(const std::string& path, const char* name, const std::string& value) {
+  HKEY raw = nullptr;
+  LONG status = platform::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0,
+                                          KEY_SET_VALUE, nullptr, &raw, nullptr);
+  if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
+  platform::unique_hkey key(raw);
+  status = platform::RegSetValueExA(key.get(), name, 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(value.c_str()),
+                                    static_cast<DWORD>(value.size() + 1));
+  if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
+}
+
+// The keys each class records, deepest first, so they can be deleted in order.
+std::vector<std::string> KeysOf(const ClassRecord& record) {
+  const std::string clsidKey = "CLSID\\" + GuidText(*record.clsid);
+  std::vector<std::string> keys = {clsidKey + "\\InprocServer32", clsidKey + "\\ProgID",
+                                   clsidKey + "\\TypeLib"};
+  if (record.isControl) {
+    keys.insert(keys.end(), {clsidKey + "\\Control", clsidKey + "\\ToolboxBitmap32",
+                             clsidKey + "\\MiscStatus\\1", clsidKey + "\\MiscStatus"});
+  }
+  keys.insert(keys.end(), {clsidKey, std::string(record.progId) + "\\CLSID", record.progId});
+  return keys;
+}
+
+void RegisterClass(const ClassRecord& record, const std::string& modulePath) {
+  const std::string clsid = GuidText(*record.clsid);
+  const std::string clsidKey = "CLSID\\" + clsid;
+  SetText(clsidKey, nullptr, record.description);
+  SetText(clsidKey + "\\InprocServer32", nullptr, modulePath);
+  SetText(clsidKey + "\\InprocServer32", "ThreadingModel", "Apartment");
+  SetText(clsidKey + "\\ProgID", nullptr, record.progId);
+  SetText(clsidKey + "\\TypeLib", nullptr, GuidText(LIBID_ScribbetLib));
+  SetText(record.progId, nullptr, record.description);
+  SetText(std::string(record.progId) + "\\CLSID", nullptr, clsid);
+  if (record.isControl) {
+    SetText(clsidKey + "\\Control", nullptr, "");
+    SetText(clsidKey + "\\ToolboxBitmap32", nullptr,
+            modulePath + ", " + std::to_string(kToolboxBitmapId));
+    SetText(clsidKey + "\\MiscStatus", nullptr, "0");
+    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_string(kControlMiscStatus));
+  }
+}
+
+// Deletes what the class recorded. A key that is already gone is no failure;
+// one that cannot be deleted (another program added to it) is.
+bool UnregisterClass(const ClassRecord& record) {
+  bool complete = true;
+  for (const std::string& key : KeysOf(record)) {
+    const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+    complete &= status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  }
+  return complete;
+}
+
+SYSKIND ThisSystem() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
+
+}  // namespace
+
+HRESULT RegisterServer() {
+  const std::string path = ModulePath();
+  const std::wstring widePath(path.begin(), path.end());
+  ComPtr<ITypeLib> library;
+  if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) ||
+      FAILED(::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr)))
+    return SELFREG_E_TYPELIB;
+  for (const ClassRecord& record : kClasses) RegisterClass(record, path);
+  return S_OK;
+}
+
+HRESULT UnregisterServer() {
+  bool complete = true;
+  for (const ClassRecord& record : kClasses) complete &= UnregisterClass(record);
+  const HRESULT library = ::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor,
+                                              kTypeLibraryMinor, 0, ThisSystem());
+  if (FAILED(library) && library != TYPE_E_REGISTRYACCESS && library != TYPE_E_LIBNOTREGISTERED)
+    return SELFREG_E_TYPELIB;
+  return complete ? S_OK : SELFREG_E_CLASS;
+}
+
+}  // namespace scribbet::com
+
+extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
+  using namespace scribbet::com;
+  const HRESULT hr = Boundary(IID_NULL, [] { return RegisterServer(); });
+  // Nothing half-registered stays behind.
+  if (FAILED(hr)) Boundary(IID_NULL, [] { return UnregisterServer(); });
+  return hr;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
+  using namespace scribbet::com;
+  return Boundary(IID_NULL, [] { return UnregisterServer(); });
+}

@@ -1,0 +1,90 @@
+// The start-up check: classification of the system and the warning box.
+#include <gtest/gtest.h>
+
+#include "control/Scribbet.h"
+#include "platform/sysinfo.h"
+#include "tests/support/machine.h"
+#ifndef _WIN32
+#include "platform/sim/control.h"
+#endif
+
+using scribbet::clsSupport;
+
+// Whatever system the tests run on, the class agrees with the version record.
+TEST(OsCheck, ClassifiesTheRunningSystem) {
+  testing_support::ResetMachine();
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  ASSERT_TRUE(platform::GetVersionExA(&version));
+  const std::int16_t expected =
+      version.dwMajorVersion != 4 ? -1
+      : version.dwPlatformId == 1 ? 1
+      : version.dwPlatformId == 2 ? 2
+                                  : -1;
+  EXPECT_EQ(clsSupport().GetVersionType(), expected);
+}
+
+#ifndef _WIN32
+namespace sim = platform::sim;
+
+TEST(OsCheck, ClassificationTable) {
+  const struct {
+    DWORD major, minor, platformId;
+    std::int16_t expected;
+  } rows[] = {
+      {4, 0, 2, 2},    // NT 4.0
+      {4, 0, 1, 1},    // 95
+      {4, 10, 1, 1},   // 98
+      {4, 90, 1, 1},   // Me
+      {3, 51, 2, -1},  // NT 3.51
+      {5, 0, 2, -1},   // 2000
+      {6, 1, 2, -1},   // 7
+      {4, 0, 0, -1},   // Win32s
+      {0, 0, 2, -1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.major << "." << row.minor << " on " << row.platformId);
+    sim::Reset();
+    sim::SetVersion(row.major, row.minor, 0, row.platformId);
+    EXPECT_EQ(clsSupport().GetVersionType(), row.expected);
+  }
+}
+
+TEST(OsCheck, FailedVersionQueryCountsAsAnotherSystem) {
+  sim::Reset();
+  sim::FailGetVersionEx(true);
+  EXPECT_EQ(clsSupport().GetVersionType(), -1);
+}
+
+TEST(OsCheck, WarningOncePerInstanceExceptOnNt4) {
+  sim::Reset();
+  scribbet::Scribbet onNt4;
+  onNt4.UserControl_Initialize();
+  EXPECT_TRUE(sim::MessageBoxes().empty());
+
+  sim::SetVersion(5, 0, 2195, 2);
+  scribbet::Scribbet first, second;
+  first.UserControl_Initialize();
+  second.UserControl_Initialize();
+  const auto boxes = sim::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  for (const auto& box : boxes) {
+    EXPECT_EQ(box.text,
+              "Scribbet is only designed for Windows NT 4.0 Server or Workstation applications!");
+    EXPECT_EQ(box.caption, "Wrong OS Detected");
+    EXPECT_EQ(box.style, 16u);
+  }
+}
+
+TEST(OsCheck, ControlWorksAfterTheWarning) {
+  sim::Reset();
+  sim::SetVersion(4, 10, 1998, 1);
+  scribbet::Scribbet control;
+  control.UserControl_Initialize();
+  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+  std::u16string message = u"after the box", name = u"";
+  std::int16_t type = 2;
+  EXPECT_EQ(control.WriteEvent(message, type, name), 1);
+  EXPECT_EQ(sim::Reports().size(), 1u);
+}
+#endif
