@@ -14,6 +14,7 @@ enum class ErrorNumber : int {
   OutOfMemory = 7,
   TypeMismatch = 13,
   LibraryNotFound = 48,  // "Error in loading DLL"
+  FileNotFound = 53,     // a program that cannot be started
   EntryPointNotFound = 453,
 };
 

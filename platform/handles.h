@@ -6,8 +6,10 @@
 #include <utility>
 
 #include "platform/eventlog.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
+#include "platform/ui.h"
 
 namespace platform {
 
@@ -47,5 +49,8 @@ class unique_handle {
 using unique_hkey = unique_handle<HKEY, &RegCloseKey>;
 using unique_event_source = unique_handle<HANDLE, &DeregisterEventSource>;
 using unique_hglobal = unique_handle<HGLOBAL, &GlobalFree>;
+using unique_kernel_handle = unique_handle<HANDLE, &CloseHandle>;
+using unique_hwnd = unique_handle<HWND, &DestroyWindow>;
+using unique_screen_dc = unique_handle<HDC, &ReleaseScreenDC>;
 
 }  // namespace platform

@@ -1,11 +1,47 @@
-// The user interface of the system: modal message boxes.
+// The user interface of the system: windows and their controls, modal
+// message boxes, the screen's size and resolution, icons from resources.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/ui_types.h"
 
 namespace platform {
 
 // A modal message box with text, title and style; returns the button chosen.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
+
+ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param);
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+BOOL ShowWindow(HWND window, int show);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL SetWindowTextA(HWND window, LPCSTR text);
+int GetWindowTextA(HWND window, LPSTR buffer, int size);
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
+LONG_PTR GetWindowLongPtrA(HWND window, int index);
+BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+void PostQuitMessage(int exitCode);
+
+int GetSystemMetrics(int index);
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+int GetDeviceCaps(HDC dc, int index);
+HGDIOBJ GetStockObject(int object);
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
+
+#ifdef _WIN32
+// The message queue. The simulated machine has none: a test sends its
+// messages straight to the windows.
+BOOL GetMessageA(MSG* message, HWND window, UINT first, UINT last);
+BOOL IsDialogMessageA(HWND dialog, MSG* message);
+BOOL TranslateMessage(const MSG* message);
+LRESULT DispatchMessageA(const MSG* message);
+#endif
+
+// The screen's device context for a handle owner (GetDC with no window).
+inline int ReleaseScreenDC(HDC dc) { return platform::ReleaseDC(nullptr, dc); }
 
 }  // namespace platform

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/types.h"
+#include "platform/ui_types.h"
 
 namespace platform::sim {
 
@@ -75,5 +75,45 @@ void SetMessageBoxAnswer(int answer);
 
 // Size of the last GlobalAlloc.
 SIZE_T LastGlobalAllocSize();
+
+// Windows: every window created and not yet destroyed, in creation order.
+struct Window {
+  HWND handle;
+  HWND parent;
+  std::string className;
+  std::string text;
+  DWORD style;
+  DWORD exStyle;
+  int x, y, width, height;
+  int id;
+  bool visible;
+  bool checked;
+  HGDIOBJ font;
+  HICON icon;       // the class's icons, for windows of a registered class
+  HICON smallIcon;
+};
+std::vector<Window> Windows();
+// 1024 x 768 at 96 dots per inch unless told otherwise.
+void SetScreen(int width, int height, int dotsPerInch);
+// Whether PostQuitMessage was called, and with what code (-1 when not).
+int QuitCode();
+// Device contexts taken with GetDC and not released.
+int OpenDeviceContexts();
+
+// Process start. Each start is recorded; ones that fail leave no record.
+struct ProcessStart {
+  std::string commandLine;
+  bool hasApplicationName;
+  DWORD flags;  // of the start-up record
+  WORD showWindow;
+};
+std::vector<ProcessStart> ProcessStarts();
+// Starts fail (CreateProcessA returns FALSE) until told otherwise.
+void FailProcessStart(bool fail);
+// Process and thread handles handed out and not closed.
+int OpenKernelHandles();
+// The running program's file, as GetModuleFileNameA reports it
+// (C:\Tools\Wayfinch.exe unless told otherwise).
+void SetModuleFileName(const std::string& path);
 
 }  // namespace platform::sim

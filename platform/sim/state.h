@@ -34,6 +34,12 @@ struct OpenKey {
   REGSAM access;
 };
 
+struct WindowState {
+  Window window;
+  WNDPROC procedure;  // null for the system's own button class
+  LONG_PTR userData;
+};
+
 struct Machine {
   std::map<ULONG_PTR, std::shared_ptr<RegKey>> roots;
   std::map<ULONG_PTR, OpenKey> openKeys;
@@ -61,8 +67,20 @@ struct Machine {
   std::vector<MessageBox> messageBoxes;
   int messageBoxAnswer = 1;  // IDOK
 
+  std::map<std::string, WNDCLASSEXA, NoCaseLess> windowClasses;
+  std::vector<WindowState> windows;  // in creation order, destroyed ones removed
+  int screenWidth = 1024, screenHeight = 768, dotsPerInch = 96;
+  int quitCode = -1;
+  std::set<HDC> deviceContexts;
+
+  std::vector<ProcessStart> processStarts;
+  bool failProcessStart = false;
+  std::set<HANDLE> kernelHandles;
+  std::string moduleFileName = "C:\\Tools\\Wayfinch.exe";
+
   Machine();
   ULONG_PTR NewHandle() { return nextHandle += 4; }
+  WindowState* FindWindow(HWND handle);
 };
 
 // The machine, locked for the caller's statement or scope.

@@ -1,0 +1,52 @@
+// Starting a command line and finding the program's folder, built on the
+// bound kernel32 functions, the same for the real and the simulated machine.
+#include <string>
+
+#include "platform/ansi.h"
+#include "platform/errors.h"
+#include "platform/handles.h"
+
+namespace platform {
+
+void Shell(std::u16string_view commandLine, WORD showMode) {
+  // CreateProcessA may write into the command line, so it gets its own copy.
+  std::string line = ToAnsi(commandLine);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = showMode;
+  PROCESS_INFORMATION started{};
+  if (!platform::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                &startup, &started))
+    throw RuntimeError(ErrorNumber::FileNotFound, "File not found: cannot start " + line);
+  // The started program runs on by itself; its handles are of no use here.
+  unique_kernel_handle process(started.hProcess);
+  unique_kernel_handle thread(started.hThread);
+}
+
+std::u16string ProgramFolder() {
+  // A path that fills the buffer may have been cut short: ask again with more.
+  constexpr DWORD kLongestPath = 32768;
+  std::string buffer;
+  for (DWORD size = MAX_PATH;; size *= 2) {
+    buffer.assign(size, '\0');
+    const DWORD length = platform::GetModuleFileNameA(nullptr, buffer.data(), size);
+    if (length == 0)
+      throw RuntimeError(ErrorNumber::FileNotFound, "The program's own file name is not known");
+    if (length < size) {
+      buffer.resize(length);
+      break;
+    }
+    if (size >= kLongestPath) RaiseOverflow("the program's path is too long");
+  }
+  // Cut in wide text: in a double-byte code page a trail byte can be 0x5C.
+  const std::u16string path = FromAnsi(buffer);
+  const auto separator = path.rfind(u'\\');
+  if (separator == std::u16string::npos) return {};
+  std::u16string folder = path.substr(0, separator);
+  const bool driveRoot = folder.size() == 2 && folder[1] == u':';
+  if (driveRoot) folder += u'\\';
+  return folder;
+}
+
+}  // namespace platform

@@ -1,0 +1,290 @@
+// Simulated windows: a table of windows with their text, styles, places and
+// check marks. Windows of a registered class get their messages through the
+// class's window procedure; the system's "BUTTON" class is built in, with
+// the behaviour the launcher relies on (check marks, radio groups, clicks).
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "platform/sim/state.h"
+#include "platform/ui.h"
+
+namespace platform {
+
+namespace {
+
+constexpr char kUser32[] = "user32.dll";
+constexpr char kGdi32[] = "gdi32.dll";
+// A classic fixed single border and caption, as a 96-dpi Windows draws them.
+constexpr int kBorder = 3;
+constexpr int kCaption = 18;
+// Stock objects and icons: distinct values, never dereferenced.
+HGDIOBJ StockObject(int object) { return reinterpret_cast<HGDIOBJ>(ULONG_PTR(0x7000 + object)); }
+
+bool IsButton(const sim::WindowState& w) { return w.window.className == "BUTTON"; }
+bool IsAutoRadio(const sim::WindowState& w) {
+  return IsButton(w) && (w.window.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
+// The radio group of a button, as Windows finds it: the siblings from the
+// one with WS_GROUP at or before it up to the next one with WS_GROUP.
+void CheckInGroup(sim::Machine& m, HWND clicked) {
+  sim::WindowState* button = m.FindWindow(clicked);
+  std::vector<sim::WindowState*> siblings;
+  for (auto& w : m.windows)
+    if (w.window.parent == button->window.parent) siblings.push_back(&w);
+  auto at = std::find(siblings.begin(), siblings.end(), button);
+  auto first = at;
+  while (first != siblings.begin() && !((*first)->window.style & WS_GROUP)) --first;
+  for (auto it = first; it != siblings.end(); ++it) {
+    if (it != first && ((*it)->window.style & WS_GROUP)) break;
+    if (IsAutoRadio(**it)) (*it)->window.checked = *it == button;
+  }
+}
+
+LRESULT ButtonMessage(sim::Locked& m, HWND handle, UINT message, WPARAM wParam, LPARAM) {
+  sim::WindowState* w = m->FindWindow(handle);
+  switch (message) {
+    case BM_GETCHECK: return w->window.checked ? BST_CHECKED : BST_UNCHECKED;
+    case BM_SETCHECK: w->window.checked = wParam == BST_CHECKED; return 0;
+    case WM_SETFONT: w->window.font = reinterpret_cast<HGDIOBJ>(wParam); return 0;
+    case BM_CLICK: {
+      if (IsAutoRadio(*w)) CheckInGroup(m.machine, handle);
+      const HWND parent = w->window.parent;
+      const WPARAM command = MAKEWPARAM(w->window.id, BN_CLICKED);
+      m.lock.unlock();
+      SendMessageA(parent, WM_COMMAND, command, reinterpret_cast<LPARAM>(handle));
+      return 0;
+    }
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+namespace sim {
+WindowState* Machine::FindWindow(HWND handle) {
+  for (auto& w : windows)
+    if (w.window.handle == handle) return &w;
+  return nullptr;
+}
+}  // namespace sim
+
+ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "RegisterClassExA");
+  if (!windowClass || !windowClass->lpszClassName ||
+      m->windowClasses.count(windowClass->lpszClassName))
+    return 0;
+  m->windowClasses[windowClass->lpszClassName] = *windowClass;
+  return static_cast<ATOM>(0xC000 + m->windowClasses.size());
+}
+
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE, LPVOID) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "CreateWindowExA");
+  if (!className) return nullptr;
+  sim::WindowState w{};
+  if (std::string(className) != "BUTTON") {
+    auto found = m->windowClasses.find(className);
+    if (found == m->windowClasses.end()) return nullptr;
+    w.procedure = found->second.lpfnWndProc;
+    w.window.icon = found->second.hIcon;
+    w.window.smallIcon = found->second.hIconSm;
+  }
+  if (parent && !m->FindWindow(parent)) return nullptr;
+  w.window.handle = reinterpret_cast<HWND>(m->NewHandle());
+  w.window.parent = parent;
+  w.window.className = className;
+  w.window.text = windowName ? windowName : "";
+  w.window.style = style;
+  w.window.exStyle = exStyle;
+  w.window.x = x;
+  w.window.y = y;
+  w.window.width = width;
+  w.window.height = height;
+  w.window.id = parent ? static_cast<int>(reinterpret_cast<ULONG_PTR>(menu)) : 0;
+  w.window.visible = (style & WS_VISIBLE) != 0;
+  m->windows.push_back(w);
+  return w.window.handle;
+}
+
+BOOL DestroyWindow(HWND window) {
+  WNDPROC procedure = nullptr;
+  {
+    auto m = sim::Lock();
+    sim::Enter(m.machine, kUser32, "DestroyWindow");
+    sim::WindowState* w = m->FindWindow(window);
+    if (!w) return FALSE;
+    procedure = w->procedure;
+  }
+  // The window hears of its end while its children still exist, as on Windows.
+  if (procedure) procedure(window, WM_DESTROY, 0, 0);
+  auto m = sim::Lock();
+  std::vector<HWND> doomed{window};
+  for (std::size_t i = 0; i < doomed.size(); ++i)
+    for (auto& w : m->windows)
+      if (w.window.parent == doomed[i]) doomed.push_back(w.window.handle);
+  std::erase_if(m->windows, [&](const sim::WindowState& w) {
+    return std::find(doomed.begin(), doomed.end(), w.window.handle) != doomed.end();
+  });
+  return TRUE;
+}
+
+BOOL IsWindow(HWND window) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "IsWindow");
+  return m->FindWindow(window) != nullptr;
+}
+
+BOOL ShowWindow(HWND window, int show) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "ShowWindow");
+  sim::WindowState* w = m->FindWindow(window);
+  if (!w) return FALSE;
+  const bool was = w->window.visible;
+  w->window.visible = show != SW_HIDE;
+  return was;
+}
+
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM) {
+  {
+    auto m = sim::Lock();
+    sim::Enter(m.machine, kUser32, "DefWindowProcA");
+  }
+  if (message == WM_CLOSE) DestroyWindow(window);
+  return 0;
+}
+
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "SendMessageA");
+  sim::WindowState* w = m->FindWindow(window);
+  if (!w) return 0;
+  if (IsButton(*w)) return ButtonMessage(m, window, message, wParam, lParam);
+  const WNDPROC procedure = w->procedure;
+  m.lock.unlock();
+  return procedure(window, message, wParam, lParam);
+}
+
+BOOL SetWindowTextA(HWND window, LPCSTR text) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "SetWindowTextA");
+  sim::WindowState* w = m->FindWindow(window);
+  if (!w) return FALSE;
+  w->window.text = text ? text : "";
+  return TRUE;
+}
+
+int GetWindowTextA(HWND window, LPSTR buffer, int size) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetWindowTextA");
+  sim::WindowState* w = m->FindWindow(window);
+  if (!w || size <= 0) return 0;
+  const auto length = std::min<std::size_t>(w->window.text.size(), std::size_t(size - 1));
+  std::memcpy(buffer, w->window.text.data(), length);
+  buffer[length] = '\0';
+  return static_cast<int>(length);
+}
+
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "SetWindowLongPtrA");
+  sim::WindowState* w = m->FindWindow(window);
+  if (!w || index != GWLP_USERDATA) return 0;
+  return std::exchange(w->userData, value);
+}
+
+LONG_PTR GetWindowLongPtrA(HWND window, int index) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetWindowLongPtrA");
+  sim::WindowState* w = m->FindWindow(window);
+  return w && index == GWLP_USERDATA ? w->userData : 0;
+}
+
+BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "AdjustWindowRectEx");
+  if (!rect) return FALSE;
+  if (style & WS_CAPTION) {
+    rect->left -= kBorder;
+    rect->right += kBorder;
+    rect->top -= kBorder + kCaption;
+    rect->bottom += kBorder;
+  }
+  return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "PostQuitMessage");
+  m->quitCode = exitCode;
+}
+
+int GetSystemMetrics(int index) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetSystemMetrics");
+  if (index == SM_CXSCREEN) return m->screenWidth;
+  if (index == SM_CYSCREEN) return m->screenHeight;
+  return 0;
+}
+
+HDC GetDC(HWND) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetDC");
+  const auto dc = reinterpret_cast<HDC>(m->NewHandle());
+  m->deviceContexts.insert(dc);
+  return dc;
+}
+
+int ReleaseDC(HWND, HDC dc) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "ReleaseDC");
+  return m->deviceContexts.erase(dc) ? 1 : 0;
+}
+
+int GetDeviceCaps(HDC dc, int index) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kGdi32, "GetDeviceCaps");
+  if (!m->deviceContexts.count(dc)) return 0;
+  return index == LOGPIXELSX || index == LOGPIXELSY ? m->dotsPerInch : 0;
+}
+
+HGDIOBJ GetStockObject(int object) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kGdi32, "GetStockObject");
+  return StockObject(object);
+}
+
+HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int width, int, UINT) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "LoadImageA");
+  if (type != IMAGE_ICON) return nullptr;
+  // One handle per resource and size, as shared images are.
+  return reinterpret_cast<HANDLE>(0x50000 + (reinterpret_cast<ULONG_PTR>(name) << 8) +
+                                  static_cast<ULONG_PTR>(width));
+}
+
+namespace sim {
+
+std::vector<Window> Windows() {
+  auto m = Lock();
+  std::vector<Window> out;
+  for (const auto& w : m->windows) out.push_back(w.window);
+  return out;
+}
+
+void SetScreen(int width, int height, int dotsPerInch) {
+  auto m = Lock();
+  m->screenWidth = width;
+  m->screenHeight = height;
+  m->dotsPerInch = dotsPerInch;
+}
+
+int QuitCode() { return Lock()->quitCode; }
+int OpenDeviceContexts() { return static_cast<int>(Lock()->deviceContexts.size()); }
+
+}  // namespace sim
+
+}  // namespace platform

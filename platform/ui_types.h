@@ -1,0 +1,103 @@
+// The Windows user-interface types and constants the platform's window
+// functions take. On Windows they come from windows.h; the simulated platform
+// declares the ones the system uses here, with the same values.
+#pragma once
+
+#include "platform/types.h"
+
+#ifndef _WIN32
+using ATOM = WORD;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using HINSTANCE = struct HINSTANCE__*;
+using HMODULE = HINSTANCE;
+using HICON = struct HICON__*;
+using HCURSOR = HICON;
+using HBRUSH = struct HBRUSH__*;
+using HMENU = struct HMENU__*;
+using HDC = struct HDC__*;
+using HGDIOBJ = void*;
+using HFONT = struct HFONT__*;
+
+#define CALLBACK
+#define WINAPI
+using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+
+struct WNDCLASSEXA {
+  UINT cbSize;
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCSTR lpszMenuName;
+  LPCSTR lpszClassName;
+  HICON hIconSm;
+};
+
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+
+#define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
+#define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
+#define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)((WORD)(l) | ((DWORD)(WORD)(h)) << 16))
+
+constexpr DWORD WS_OVERLAPPED = 0x00000000;
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_SYSMENU = 0x00080000;
+constexpr DWORD WS_THICKFRAME = 0x00040000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
+constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+
+constexpr DWORD BS_PUSHBUTTON = 0x0;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+constexpr DWORD BS_GROUPBOX = 0x7;
+constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
+constexpr DWORD BS_TYPEMASK = 0xF;
+constexpr DWORD BS_MULTILINE = 0x2000;
+
+constexpr UINT WM_CREATE = 0x0001;
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr UINT BM_CLICK = 0x00F5;
+constexpr WPARAM BST_UNCHECKED = 0;
+constexpr WPARAM BST_CHECKED = 1;
+constexpr WORD BN_CLICKED = 0;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int GWLP_USERDATA = -21;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOW = 5;
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int DEFAULT_GUI_FONT = 17;
+constexpr int COLOR_BTNFACE = 15;
+constexpr UINT IMAGE_ICON = 1;
+constexpr UINT LR_SHARED = 0x8000;
+
+constexpr UINT MB_OK = 0x0;
+constexpr UINT MB_ICONHAND = 0x10;
+constexpr UINT MB_ICONEXCLAMATION = 0x30;
+constexpr UINT MB_APPLMODAL = 0x0;
+#endif

@@ -1,0 +1,122 @@
+// clsEnviron: the system directory with exactly one trailing separator, and
+// its two text helpers, on the simulated machine and under Wine.
+#include <gtest/gtest.h>
+
+#include "launcher/clsEnviron.h"
+#include "platform/ansi.h"
+#include "platform/errors.h"
+#include "platform/sysinfo.h"
+#include "tests/support/machine.h"
+#ifndef _WIN32
+#include "platform/sim/control.h"
+#endif
+
+using namespace testing_support;
+
+namespace wayfinch {
+// The tests' way to the private helpers.
+class clsEnvironAccess {
+ public:
+  static std::u16string AddBackslash(std::u16string path) {
+    clsEnviron environ;
+    environ.AddBackslash(path);
+    return path;
+  }
+  static std::u16string StripNull(const std::u16string& text) {
+    return clsEnviron().StripNull(text);
+  }
+};
+}  // namespace wayfinch
+
+namespace {
+
+using wayfinch::clsEnviron;
+using wayfinch::clsEnvironAccess;
+
+class EnvironTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetMachine(); }
+};
+
+std::u16string Sys(const std::string& directory) {
+#ifndef _WIN32
+  platform::sim::SetSystemDirectory(directory);
+#endif
+  return clsEnviron().GetWindowsSysDir();
+}
+
+}  // namespace
+
+TEST_F(EnvironTest, SystemDirectoryEndsInExactlyOneSeparator) {
+  std::string expected(300, '\0');
+  expected.resize(platform::GetSystemDirectoryA(expected.data(), 300));
+  ASSERT_FALSE(expected.empty());
+  const std::u16string directory = clsEnviron().GetWindowsSysDir();
+  // Nothing of the 255-character buffer is left behind the separator.
+  EXPECT_EQ(directory, platform::FromAnsi(expected) + u"\\");
+}
+
+TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
+  SKIP_UNLESS_SIMULATED();
+  EXPECT_EQ(Sys("C:\\WINNT\\System32"), u"C:\\WINNT\\System32\\");
+  // A directory at the root already ends in its separator.
+  EXPECT_EQ(Sys("C:\\"), u"C:\\");
+  // 254 characters and the zero fill the buffer of 255 exactly.
+  const std::string fits = "C:\\" + std::string(251, 'd');
+  EXPECT_EQ(Sys(fits), Widen(fits) + u"\\");
+  // One more and the call leaves the blanks alone: a lone separator.
+  EXPECT_EQ(Sys(fits + "d"), u"\\");
+#ifndef _WIN32
+  platform::sim::FailDirectoryQueries(true);
+  EXPECT_EQ(clsEnviron().GetWindowsSysDir(), u"");
+#endif
+}
+
+TEST_F(EnvironTest, DoubleByteDirectoryIsJudgedByCharactersNotBytes) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
+  platform::sim::SetAnsiCodePage(932);
+  EXPECT_EQ(Sys("C:\\\x95\x5C"), u"C:\\\u8868\\");
+#endif
+}
+
+TEST_F(EnvironTest, AddBackslashLooksAtTheTrimmedTextAndAppendsAfterTheRightTrim) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"C:\\dir", u"C:\\dir\\"},
+      {u"C:\\", u"C:\\"},
+      {u"D:/dir/", u"D:/dir/"},
+      {u"C:\\dir   ", u"C:\\dir\\"},
+      {u"  C:\\dir", u"  C:\\dir\\"},
+      {u"C:\\dir\\  ", u"C:\\dir\\  "},
+      {u"", u"\\"},
+      {u"    ", u"\\"},
+      // Only U+0020 is a blank: a tab is part of the path.
+      {u"C:\\dir\t", u"C:\\dir\t\\"},
+      {u"\tC:\\dir\\", u"\tC:\\dir\\"},
+  };
+  for (const auto& [path, expected] : cases)
+    EXPECT_EQ(clsEnvironAccess::AddBackslash(path), expected) << Narrow(path);
+}
+
+TEST_F(EnvironTest, StripNullCutsAtTheFirstNul) {
+  using namespace std::string_literals;
+  EXPECT_EQ(clsEnvironAccess::StripNull(u"abc"), u"abc");
+  EXPECT_EQ(clsEnvironAccess::StripNull(u"\0abc"s), u"");
+  EXPECT_EQ(clsEnvironAccess::StripNull(u"ab\0cd\0"s), u"ab");
+  EXPECT_EQ(clsEnvironAccess::StripNull(u""), u"");
+}
+
+TEST_F(EnvironTest, StripNullPositionPast32767IsAnOverflow) {
+  std::u16string text(40000, u'x');
+  text[32766] = u'\0';  // position 32767 still fits
+  EXPECT_EQ(clsEnvironAccess::StripNull(text).size(), 32766u);
+  text[32766] = u'x';
+  text[32767] = u'\0';  // position 32768 does not
+  try {
+    clsEnvironAccess::StripNull(text);
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.number(), platform::ErrorNumber::Overflow);
+  }
+}

@@ -1,0 +1,239 @@
+// The launcher window driven through its controls: on the simulated machine
+// every start and message box is recorded; under Wine the window is real and
+// only what needs no recorded start runs (Wine's own starts are checked end
+// to end in tests/wine).
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "launcher/frmWayfinch.h"
+#include "platform/ui.h"
+#include "tests/support/machine.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "platform/sim/control.h"
+namespace sim = platform::sim;
+#endif
+
+using namespace testing_support;
+using wayfinch::frmWayfinch;
+
+namespace {
+
+HINSTANCE ThisProgram() {
+#ifdef _WIN32
+  return ::GetModuleHandleA(nullptr);
+#else
+  return nullptr;
+#endif
+}
+
+std::string TextOf(HWND window) {
+  char buffer[256] = {};
+  platform::GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+class LauncherWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetMachine();
+    form = std::make_unique<frmWayfinch>(ThisProgram());
+  }
+  void TearDown() override {
+    form.reset();
+#ifndef _WIN32
+    EXPECT_TRUE(sim::Windows().empty()) << "a window outlived the form";
+    EXPECT_EQ(sim::OpenDeviceContexts(), 0) << "the screen's device context was kept";
+    EXPECT_EQ(sim::OpenKernelHandles(), 0) << "a started process's handle was kept";
+#endif
+  }
+
+  HWND Control(wayfinch::ControlId id) const { return form->Control(id); }
+  void Click(wayfinch::ControlId id) { platform::SendMessageA(Control(id), BM_CLICK, 0, 0); }
+  bool Checked(wayfinch::ControlId id) const {
+    return platform::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+
+#ifndef _WIN32
+  std::vector<std::string> Started() const {
+    std::vector<std::string> lines;
+    for (const auto& start : sim::ProcessStarts()) {
+      EXPECT_EQ(start.flags, STARTF_USESHOWWINDOW);
+      EXPECT_EQ(start.showWindow, 2) << "not minimized and active";
+      lines.push_back(start.commandLine);
+    }
+    return lines;
+  }
+#endif
+
+  std::unique_ptr<frmWayfinch> form;
+};
+
+constexpr char kWebCommand[] =
+    "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler www.corvenna.example";
+constexpr char kHelpCommand[] =
+    "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler C:\\Tools\\help.htm";
+
+}  // namespace
+
+TEST_F(LauncherWindowTest, AtLoadTheCaptionsAreSetAndTheSiteOptionIsSelected) {
+  EXPECT_EQ(TextOf(form->Window()), "Scribbet Info ...");
+  EXPECT_EQ(TextOf(Control(wayfinch::kVisitCorvennaOptionId)), "Visit Corvenna Software Online");
+  EXPECT_EQ(TextOf(Control(wayfinch::kViewHelpOptionId)), "View Scribbet HTML Documentation");
+  EXPECT_EQ(TextOf(Control(wayfinch::kCmdGoId)), "&Go!");
+  EXPECT_EQ(TextOf(Control(wayfinch::kCmdExitId)), "&Exit");
+  EXPECT_EQ(TextOf(Control(wayfinch::kOptionFrameId)), "");
+  EXPECT_TRUE(Checked(wayfinch::kVisitCorvennaOptionId));
+  EXPECT_FALSE(Checked(wayfinch::kViewHelpOptionId));
+  EXPECT_EQ(wayfinch::OptionValue(Control(wayfinch::kVisitCorvennaOptionId)), -1);
+  EXPECT_EQ(wayfinch::OptionValue(Control(wayfinch::kViewHelpOptionId)), 0);
+}
+
+TEST_F(LauncherWindowTest, SelectingOneOptionClearsTheOther) {
+  Click(wayfinch::kViewHelpOptionId);
+  EXPECT_TRUE(Checked(wayfinch::kViewHelpOptionId));
+  EXPECT_FALSE(Checked(wayfinch::kVisitCorvennaOptionId));
+  Click(wayfinch::kVisitCorvennaOptionId);
+  EXPECT_FALSE(Checked(wayfinch::kViewHelpOptionId));
+  EXPECT_TRUE(Checked(wayfinch::kVisitCorvennaOptionId));
+}
+
+TEST_F(LauncherWindowTest, ExitAndTheCloseBoxUnloadTheWindowAndEndTheProgram) {
+  const HWND window = form->Window();
+  Click(wayfinch::kCmdExitId);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(platform::IsWindow(window));
+#ifndef _WIN32
+  EXPECT_EQ(sim::QuitCode(), 0);
+#endif
+
+  form = std::make_unique<frmWayfinch>(ThisProgram());
+  const HWND second = form->Window();
+  platform::SendMessageA(second, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(platform::IsWindow(second));
+#ifdef _WIN32
+  // Both ends posted a quit message to this thread; take them off again.
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+#endif
+}
+
+TEST_F(LauncherWindowTest, EnterAndEscapeCommandsPressNoButton) {
+  // The dialog manager sends IDOK and IDCANCEL without a control; this
+  // window has no default or cancel button, so nothing happens.
+  platform::SendMessageA(form->Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  platform::SendMessageA(form->Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_TRUE(platform::IsWindow(form->Window()));
+#ifndef _WIN32
+  EXPECT_TRUE(sim::ProcessStarts().empty());
+#endif
+}
+
+TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  Click(wayfinch::kCmdGoId);
+  Click(wayfinch::kViewHelpOptionId);
+  Click(wayfinch::kCmdGoId);
+  EXPECT_EQ(Started(), (std::vector<std::string>{kWebCommand, kHelpCommand}));
+  EXPECT_TRUE(sim::MessageBoxes().empty());
+  // The option stays as the user left it.
+  EXPECT_TRUE(Checked(wayfinch::kViewHelpOptionId));
+
+  // Only the site option is read: with neither selected, the documentation.
+  platform::SendMessageA(Control(wayfinch::kViewHelpOptionId), BM_SETCHECK, BST_UNCHECKED, 0);
+  Click(wayfinch::kCmdGoId);
+  EXPECT_EQ(Started().back(), kHelpCommand);
+#endif
+}
+
+TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  Click(wayfinch::kViewHelpOptionId);
+  sim::SetModuleFileName("D:\\My Tools\\Way Finch\\Wayfinch.exe");
+  Click(wayfinch::kCmdGoId);
+  sim::SetModuleFileName("X:\\Wayfinch.exe");
+  Click(wayfinch::kCmdGoId);
+  const std::string handler = "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler ";
+  EXPECT_EQ(Started(), (std::vector<std::string>{handler + "D:\\My Tools\\Way Finch\\help.htm",
+                                                  handler + "X:\\\\help.htm"}));
+#endif
+}
+
+TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  Click(wayfinch::kCmdGoId);
+  sim::SetSystemDirectory("E:\\Win\\Sys");
+  Click(wayfinch::kCmdGoId);
+  // When the system cannot tell, the system's search finds the handler.
+  sim::FailDirectoryQueries(true);
+  Click(wayfinch::kCmdGoId);
+  const auto started = Started();
+  ASSERT_EQ(started.size(), 3u);
+  EXPECT_EQ(started[1], "E:\\Win\\Sys\\rundll32.exe url.dll,FileProtocolHandler www.corvenna.example");
+  EXPECT_EQ(started[2], "rundll32.exe url.dll,FileProtocolHandler www.corvenna.example");
+#endif
+}
+
+TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  sim::FailProcessStart(true);
+  Click(wayfinch::kCmdGoId);
+  auto boxes = sim::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "I was unable to launch your default web browser.  Do you have a web browser "
+            "installed and configured properly on this computer?");
+  EXPECT_EQ(boxes[0].caption, "Browser Error");
+  EXPECT_EQ(boxes[0].style, 48u);
+  EXPECT_EQ(boxes[0].owner, form->Window());
+  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_TRUE(Checked(wayfinch::kVisitCorvennaOptionId));
+
+  // The documentation reports the same, and a later click starts again.
+  Click(wayfinch::kViewHelpOptionId);
+  Click(wayfinch::kCmdGoId);
+  EXPECT_EQ(sim::MessageBoxes().size(), 2u);
+  EXPECT_EQ(sim::MessageBoxes()[1].caption, "Browser Error");
+  sim::FailProcessStart(false);
+  Click(wayfinch::kCmdGoId);
+  EXPECT_EQ(Started(), std::vector<std::string>{kHelpCommand});
+  EXPECT_EQ(sim::MessageBoxes().size(), 2u);
+#endif
+}
+
+TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  // The program's folder cannot be found: only the documentation needs it.
+  sim::RemoveEntryPoint("kernel32", "GetModuleFileNameA");
+  Click(wayfinch::kCmdGoId);
+  Click(wayfinch::kViewHelpOptionId);
+  Click(wayfinch::kCmdGoId);
+  EXPECT_EQ(Started(), std::vector<std::string>{kWebCommand});
+  // Nor the system directory: both fail, and still the window stays.
+  sim::RemoveEntryPoint("kernel32", "GetSystemDirectoryA");
+  Click(wayfinch::kCmdGoId);
+  ASSERT_EQ(sim::MessageBoxes().size(), 2u);
+  for (const auto& box : sim::MessageBoxes()) EXPECT_EQ(box.caption, "Browser Error");
+  EXPECT_TRUE(form->IsLoaded());
+#endif
+}
+
+TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  sim::FailProcessStart(true);
+  sim::RemoveEntryPoint("user32.dll", "MessageBoxA");
+  EXPECT_NO_THROW(Click(wayfinch::kCmdGoId));
+  EXPECT_TRUE(form->IsLoaded());
+#endif
+}

@@ -1,0 +1,98 @@
+// Starting a command line and the program's folder, as the launcher and the
+// About page rely on them.
+#include <gtest/gtest.h>
+
+#include "platform/ansi.h"
+#include "platform/errors.h"
+#include "platform/process.h"
+#include "tests/support/machine.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "platform/sim/control.h"
+#endif
+
+using namespace testing_support;
+
+namespace {
+
+class ProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetMachine(); }
+  void TearDown() override {
+#ifndef _WIN32
+    EXPECT_EQ(platform::sim::OpenKernelHandles(), 0) << "a process handle was left open";
+#endif
+  }
+};
+
+#ifndef _WIN32
+std::u16string FolderOf(const std::string& program) {
+  platform::sim::SetModuleFileName(program);
+  return platform::ProgramFolder();
+}
+#endif
+
+}  // namespace
+
+TEST_F(ProcessTest, ProgramFolderHasNoSeparatorExceptAtADriveRoot) {
+  const std::u16string folder = platform::ProgramFolder();
+  ASSERT_GE(folder.size(), 3u);
+#ifdef _WIN32
+  // This very program lives there.
+  const std::string self = platform::ToAnsi(folder + u"\\unit_tests.exe");
+  EXPECT_NE(::GetFileAttributesA(self.c_str()), INVALID_FILE_ATTRIBUTES) << self;
+  EXPECT_NE(folder.back(), u'\\');
+#else
+  EXPECT_EQ(folder, u"C:\\Tools");
+  EXPECT_EQ(FolderOf("X:\\Wayfinch.exe"), u"X:\\");
+  EXPECT_EQ(FolderOf("C:\\Program Files\\Way Finch\\Wayfinch.exe"),
+            u"C:\\Program Files\\Way Finch");
+  EXPECT_EQ(FolderOf("\\\\server\\share\\Wayfinch.exe"), u"\\\\server\\share");
+#endif
+}
+
+TEST_F(ProcessTest, ProgramFolderOfAPathLongerThanMaxPath) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  const std::string folder = "C:\\" + std::string(600, 'f');
+  EXPECT_EQ(FolderOf(folder + "\\Wayfinch.exe"), Widen(folder));
+#endif
+}
+
+TEST_F(ProcessTest, ProgramFolderIsCutAtCharactersNotBytes) {
+  SKIP_UNLESS_SIMULATED();
+#ifndef _WIN32
+  // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
+  platform::sim::SetAnsiCodePage(932);
+  EXPECT_EQ(FolderOf("C:\\Tools\\\x95\x5C.exe"), u"C:\\Tools");
+#endif
+}
+
+TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
+#ifdef _WIN32
+  // A real start: the program exists and runs on by itself.
+  EXPECT_NO_THROW(platform::Shell(u"cmd.exe /c exit 0", 2));
+#else
+  platform::Shell(u"C:\\WINNT\\System32\\rundll32.exe x,y C:\\a b\\c", 2);
+  const auto starts = platform::sim::ProcessStarts();
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "C:\\WINNT\\System32\\rundll32.exe x,y C:\\a b\\c");
+  EXPECT_FALSE(starts[0].hasApplicationName);
+  EXPECT_EQ(starts[0].flags, STARTF_USESHOWWINDOW);
+  EXPECT_EQ(starts[0].showWindow, 2);
+#endif
+}
+
+TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
+#ifndef _WIN32
+  platform::sim::FailProcessStart(true);
+#endif
+  try {
+    platform::Shell(u"C:\\no such folder\\nothing.exe now", 2);
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.number(), platform::ErrorNumber::FileNotFound);
+    EXPECT_NE(std::string(error.what()).find("nothing.exe now"), std::string::npos);
+  }
+}
