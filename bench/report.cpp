@@ -17,24 +17,44 @@ std::string PerChar(double value) {
 
 }  // namespace
 
-void PrintTable(std::ostream& out, const std::vector<Measurement>& rows, double targetRatio) {
-  char line[160];
-  std::snprintf(line, sizeof line, "%8s %7s %15s %12s %7s %12s %12s\n", "chars", "calls",
-                "WriteEvent ns", "bare ns", "ratio", "WE ns/char", "bare ns/char");
+std::string DescribePlatform() {
+  std::string text;
+#ifdef _WIN32
+  text = "Windows API, ";
+  text += std::to_string(8 * sizeof(void*));
+  text += "-bit build";
+#else
+  text = "simulated machine (platform/sim), not Windows";
+#ifdef __SANITIZE_ADDRESS__
+  text += "; AddressSanitizer on";
+#endif
+#ifndef __OPTIMIZE__
+  text += "; not optimised";
+#endif
+#endif
+  return text;
+}
+
+void PrintTable(std::ostream& out, const char* way, const std::vector<Measurement>& rows,
+                double targetRatio) {
+  char line[200];
+  out << "WriteEvent " << way << " against the bare sequence\n";
+  std::snprintf(line, sizeof line, "%8s %7s %15s %11s %12s %7s %12s %12s\n", "chars", "calls",
+                "WriteEvent ns", "calls/s", "bare ns", "ratio", "WE ns/char", "bare ns/char");
   out << line;
   std::string missed;
   for (const Measurement& row : rows) {
-    std::snprintf(line, sizeof line, "%8d %7d %15.0f %12.0f %7.3f %12s %12s\n", row.length,
-                  row.callsPerBatch, row.controlNs, row.bareNs, row.ratio,
-                  PerChar(row.controlPerChar).c_str(), PerChar(row.barePerChar).c_str());
+    std::snprintf(line, sizeof line, "%8d %7d %15.0f %11.0f %12.0f %7.3f %12s %12s\n",
+                  row.length, row.callsPerBatch, row.controlNs, 1e9 / row.controlNs, row.bareNs,
+                  row.ratio, PerChar(row.controlPerChar).c_str(), PerChar(row.barePerChar).c_str());
     out << line;
     if (row.ratio > targetRatio) (missed += ' ') += std::to_string(row.length);
   }
   out << "(ns/char: added cost per added character since the row above, median of the\n"
          " rounds; the same figure on the longer rows means the cost grows linearly)\n";
 
-  std::snprintf(line, sizeof line, "target WriteEvent <= %.2f x bare sequence: ", targetRatio);
-  out << line;
+  std::snprintf(line, sizeof line, " <= %.2f x bare sequence: ", targetRatio);
+  out << "target WriteEvent " << way << line;
   if (missed.empty())
     out << "met at every length\n";
   else

@@ -1,9 +1,11 @@
-// The benchmark's table: per message length the cost of one WriteEvent call,
-// of the bare sequence, their ratio, and the cost per added character from
-// the length before, which stays flat when the cost grows linearly.
+// The benchmark's table: per message length the cost of one WriteEvent call
+// made one way, the calls per second that makes, the cost of the bare
+// sequence, their ratio, and the cost per added character from the length
+// before, which stays flat when the cost grows linearly.
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -18,6 +20,12 @@ struct Measurement {
   double barePerChar;     // not a number for the first length
 };
 
-void PrintTable(std::ostream& out, const std::vector<Measurement>& rows, double targetRatio);
+// What the figures were measured on: the build, or the simulation and its
+// instrumentation.
+std::string DescribePlatform();
+
+// `way` names how WriteEvent was called, in the heading and the verdict.
+void PrintTable(std::ostream& out, const char* way, const std::vector<Measurement>& rows,
+                double targetRatio);
 
 }  // namespace bench

@@ -9,7 +9,8 @@ namespace bench {
 namespace {
 
 [[noreturn]] void Usage() {
-  std::cerr << "usage: write_event_bench [--rounds=N] [--batch-ms=N] [--lengths=N,N,...]\n";
+  std::cerr << "usage: write_event_bench|com_bench [--rounds=N] [--batch-ms=N] [--lengths=N,N,...]"
+               " [--script-rounds=N] [--script-ms=N]\n";
   std::exit(2);
 }
 
@@ -52,6 +53,10 @@ Settings ParseArguments(int argc, char** argv) {
       settings.batchMs = ParseCount(value);
     else if (Option(argv[i], "--lengths=", value))
       settings.lengths = ParseLengths(value);
+    else if (Option(argv[i], "--script-rounds=", value))
+      settings.scriptRounds = ParseCount(value);
+    else if (Option(argv[i], "--script-ms=", value))
+      settings.scriptMs = ParseCount(value);
     else
       Usage();
   }
