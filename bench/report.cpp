@@ -53,6 +53,7 @@ void PrintTable(std::ostream& out, const char* way, const std::vector<Measuremen
   out << "(ns/char: added cost per added character since the row above, median of the\n"
          " rounds; the same figure on the longer rows means the cost grows linearly)\n";
 
+  if (std::isnan(targetRatio)) return;
   std::snprintf(line, sizeof line, " <= %.2f x bare sequence: ", targetRatio);
   out << "target WriteEvent " << way << line;
   if (missed.empty())

@@ -24,7 +24,8 @@ struct Measurement {
 // instrumentation.
 std::string DescribePlatform();
 
-// `way` names how WriteEvent was called, in the heading and the verdict.
+// `way` names how WriteEvent was called, in the heading and the verdict on
+// the target; a target that is not a number means there is none.
 void PrintTable(std::ostream& out, const char* way, const std::vector<Measurement>& rows,
                 double targetRatio);
 

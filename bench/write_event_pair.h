@@ -25,6 +25,10 @@ class WriteEventPair {
   // with every call and slow the later batches down.
   void Prepare();
 
+  // What both sides report: for other callers of the same control and log.
+  const std::u16string& message() const { return message_; }
+  const std::u16string& source() const { return source_; }
+
  private:
   scribbet::Scribbet control_;
   std::u16string message_;
