@@ -1,6 +1,5 @@
 // WriteEvent: one entry into the Application event log.
 #include <algorithm>
-#include <string_view>
 #include <climits>
 #include <optional>
 
@@ -22,18 +21,10 @@ std::optional<std::int16_t> ReportedType(std::int16_t typeOfEvent) {
   }
 }
 
-// Whether every character is plain ASCII. No early exit: the loop without
-// branches is vectorised, and most messages are ASCII to the end anyway.
-bool IsAscii(std::u16string_view text) {
-  char16_t seen = 0;
-  for (char16_t c : text) seen |= c;
-  return seen < 0x80;
-}
-
 // The caller's text as it comes back from the ANSI code page. Text of plain
 // ASCII comes back unchanged in every code page, so it is left alone.
 void TakeRoundTrip(std::u16string& text, const std::string& ansi) {
-  if (IsAscii(text)) return;
+  if (platform::IsAscii(text)) return;
   text = platform::FromAnsi(ansi);
 }
 

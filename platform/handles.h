@@ -28,6 +28,8 @@ class unique_handle {
   ~unique_handle() { reset(); }
 
   Handle get() const noexcept { return handle_; }
+  // The owned handle's place, for calls that read it and may replace it.
+  Handle* addressof() noexcept { return &handle_; }
   explicit operator bool() const noexcept { return handle_ != Handle{}; }
   Handle release() noexcept { return std::exchange(handle_, Handle{}); }
 

@@ -5,6 +5,10 @@
 #include "control/com/com_error.h"
 #include "control/com/dispatch_arguments.h"
 
+#include <optional>
+
+#include "platform/ansi.h"
+
 namespace scribbet::com {
 
 ScribbetControl::ScribbetControl() {
@@ -21,12 +25,13 @@ HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BST
     std::u16string message = TextOf(*MessageString);
     std::int16_t type = *TypeOfEvent;
     std::u16string name = YourAppName ? TextOf(*YourAppName) : std::u16string();
-    const std::u16string messageBefore = message, nameBefore = name;
     const std::int16_t written = logic_.WriteEvent(message, type, name);
-    // New strings first, so running out of memory changes nothing.
+    // New strings first, so running out of memory changes nothing. The
+    // caller's own strings are compared, not copies of them: a message may
+    // be long.
     unique_bstr newMessage, newName;
-    if (message != messageBefore) newMessage = MakeBstr(message);
-    if (YourAppName && name != nameBefore) newName = MakeBstr(name);
+    if (!SameText(*MessageString, message)) newMessage = MakeBstr(message);
+    if (YourAppName && !SameText(*YourAppName, name)) newName = MakeBstr(name);
     if (newMessage) {
       ::SysFreeString(*MessageString);
       *MessageString = newMessage.release();
@@ -86,12 +91,16 @@ HRESULT ScribbetControl::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DIS
     std::u16string message = TextArgument(messageArg, count - 1);
     std::int16_t type = ShortArgument(typeArg, count - 2);
     std::u16string name = nameArg ? TextArgument(*nameArg, 0) : std::u16string();
-    const std::u16string messageBefore = message, nameBefore = name;
+    // Only text beyond ASCII can change on its way through the code page, so
+    // only such a message is kept to compare; a message may be long.
+    std::optional<std::u16string> messageBefore;
+    if (!platform::IsAscii(message)) messageBefore = message;
+    const std::u16string nameBefore = name;
     const std::int16_t typeBefore = type;
 
     const std::int16_t written = logic_.WriteEvent(message, type, name);
 
-    if (message != messageBefore) StoreText(messageArg, message);
+    if (messageBefore && message != *messageBefore) StoreText(messageArg, message);
     if (type != typeBefore) StoreShort(typeArg, type);
     if (nameArg && name != nameBefore) StoreText(*nameArg, name);
     if (result) {

@@ -82,6 +82,10 @@ bool IsMissing(const VARIANT& argument) {
 }
 
 std::u16string TextArgument(VARIANT& argument, UINT index) {
+  // Text needs no coercion, and a copy of a long message costs.
+  const VARIANT& value = Referenced(argument);
+  if (value.vt == VT_BSTR) return TextOf(value.bstrVal);
+  if (value.vt == (VT_BYREF | VT_BSTR) && value.pbstrVal) return TextOf(*value.pbstrVal);
   unique_variant text;
   Coerce(text, argument, VT_BSTR, index);
   return TextOf(text.bstrVal);

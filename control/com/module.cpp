@@ -4,6 +4,7 @@
 #include "control/com/module.h"
 
 #include <atomic>
+#include <cstring>
 #include <mutex>
 
 #include "Scribbet_h.h"
@@ -73,6 +74,12 @@ unique_bstr MakeBstr(const std::u16string& text) {
 std::u16string TextOf(BSTR text) {
   if (!text) return {};
   return std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text));
+}
+
+bool SameText(BSTR bstr, const std::u16string& text) {
+  const UINT length = bstr ? ::SysStringLen(bstr) : 0;
+  return length == text.size() &&
+         (length == 0 || std::memcmp(bstr, text.data(), length * sizeof(char16_t)) == 0);
 }
 
 }  // namespace scribbet::com

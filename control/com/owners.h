@@ -26,5 +26,7 @@ struct unique_variant : VARIANT {
 unique_bstr MakeBstr(const std::u16string& text);
 // The text of a BSTR; a null BSTR is the empty text.
 std::u16string TextOf(BSTR text);
+// Whether the BSTR holds exactly the text (a null BSTR holds the empty text).
+bool SameText(BSTR bstr, const std::u16string& text);
 
 }  // namespace scribbet::com

@@ -101,10 +101,15 @@ HRESULT RegisterServer() {
 HRESULT UnregisterServer() {
   bool complete = true;
   for (const ClassRecord& record : kClasses) complete &= UnregisterClass(record);
-  const HRESULT library = ::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor,
-                                              kTypeLibraryMinor, 0, ThisSystem());
-  if (FAILED(library) && library != TYPE_E_REGISTRYACCESS && library != TYPE_E_LIBNOTREGISTERED)
-    return SELFREG_E_TYPELIB;
+  // A library that is not registered any more is no failure.
+  BSTR registeredPath = nullptr;
+  if (SUCCEEDED(::QueryPathOfRegTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor,
+                                        0, &registeredPath))) {
+    unique_bstr owner(registeredPath);
+    if (FAILED(::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor, 0,
+                                   ThisSystem())))
+      return SELFREG_E_TYPELIB;
+  }
   return complete ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -37,6 +37,42 @@ std::u16string DecodeWineDebugString(const std::string& text, bool* truncated) {
   return out;
 }
 
+std::vector<ReportedEvent> ParseWineTrace(const std::string& trace) {
+  std::vector<ReportedEvent> events;
+  std::istringstream lines(trace);
+  std::string line, source;
+  while (std::getline(lines, line)) {
+    if (line.find(":fixme:advapi:RegisterEventSourceA ") != std::string::npos) {
+      // ("server","source")
+      const std::size_t end = line.rfind("\")");
+      const std::size_t begin = line.rfind(",\"", end);
+      if (begin != std::string::npos && end != std::string::npos)
+        source = line.substr(begin + 2, end - begin - 2);
+    } else if (line.find(":fixme:advapi:ReportEventA ") != std::string::npos) {
+      const std::size_t open = line.find('(');
+      std::vector<std::string> fields;
+      std::istringstream args(line.substr(open + 1, line.find(')') - open - 1));
+      for (std::string field; std::getline(args, field, ',');) fields.push_back(field);
+      if (fields.size() < 9) continue;
+      ReportedEvent event;
+      event.type = static_cast<WORD>(std::strtoul(fields[1].c_str(), nullptr, 16));
+      event.category = static_cast<WORD>(std::strtoul(fields[2].c_str(), nullptr, 16));
+      event.eventId = static_cast<DWORD>(std::strtoul(fields[3].c_str(), nullptr, 16));
+      event.hasUser = std::strtoull(fields[4].c_str(), nullptr, 16) != 0;
+      event.stringCount = static_cast<WORD>(std::strtoul(fields[5].c_str(), nullptr, 16));
+      event.dataSize = static_cast<DWORD>(std::strtoul(fields[6].c_str(), nullptr, 16));
+      event.source = source;
+      events.push_back(std::move(event));
+    } else if (line.find(":eventlog:ReportEventW ") != std::string::npos && !events.empty() &&
+               events.back().strings.size() < events.back().stringCount) {
+      bool truncated = false;
+      events.back().strings.push_back(DecodeWineDebugString(line, &truncated));
+      events.back().truncated |= truncated;
+    }
+  }
+  return events;
+}
+
 #ifdef _WIN32
 
 static std::string TraceText() {
@@ -51,35 +87,8 @@ static std::string TraceText() {
 
 EventTrace::EventTrace() : start_(TraceText().size()) {}
 
-// Each report shows as the fixme line of ReportEventA with its arguments,
-// then one line of the eventlog channel per insertion string.
 std::vector<ReportedEvent> EventTrace::NewEvents() const {
-  std::vector<ReportedEvent> events;
-  std::istringstream lines(TraceText().substr(start_));
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.find(":fixme:advapi:ReportEventA ") != std::string::npos) {
-      const std::size_t open = line.find('(');
-      std::vector<std::string> fields;
-      std::istringstream args(line.substr(open + 1, line.find(')') - open - 1));
-      for (std::string field; std::getline(args, field, ',');) fields.push_back(field);
-      if (fields.size() < 9) continue;
-      ReportedEvent event;
-      event.type = static_cast<WORD>(std::strtoul(fields[1].c_str(), nullptr, 16));
-      event.category = static_cast<WORD>(std::strtoul(fields[2].c_str(), nullptr, 16));
-      event.eventId = static_cast<DWORD>(std::strtoul(fields[3].c_str(), nullptr, 16));
-      event.hasUser = std::strtoull(fields[4].c_str(), nullptr, 16) != 0;
-      event.stringCount = static_cast<WORD>(std::strtoul(fields[5].c_str(), nullptr, 16));
-      event.dataSize = static_cast<DWORD>(std::strtoul(fields[6].c_str(), nullptr, 16));
-      events.push_back(std::move(event));
-    } else if (line.find(":eventlog:ReportEventW ") != std::string::npos && !events.empty() &&
-               events.back().strings.size() < events.back().stringCount) {
-      bool truncated = false;
-      events.back().strings.push_back(DecodeWineDebugString(line, &truncated));
-      events.back().truncated |= truncated;
-    }
-  }
-  return events;
+  return ParseWineTrace(TraceText().substr(start_));
 }
 
 #else

@@ -38,7 +38,13 @@ class EventTrace {
   std::size_t start_ = 0;
 };
 
-// Decodes one Wine debug string (L"..." with its escapes); exposed for tests.
+// Decodes one Wine debug string (L"..." with its escapes).
 std::u16string DecodeWineDebugString(const std::string& quoted, bool* truncated);
+
+// The reports in a Wine debug trace of the event log: each shows as the
+// fixme line of ReportEventA with its arguments, then one line of the
+// eventlog channel per insertion string; the source is the one the last
+// RegisterEventSourceA line named.
+std::vector<ReportedEvent> ParseWineTrace(const std::string& trace);
 
 }  // namespace testing_support

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Finishes the type library widl writes, where widl cannot say it:
+
+* the library's own identifier, whose last byte widl overwrites;
+* the order of the type descriptions: widl adds a forward-declared type
+  where it is first named, so the event interface would come first;
+* flags and version of the event dispinterface, which widl refuses there.
+
+    finish_typelib.py LIBRARY.tlb LIBID "Name1,Name2,..." Name:flags:major.minor ...
+
+The file is changed in place. Everything that names a type description by its
+place in the type-info table (the hreftype) is moved with it: the entries of
+the GUID and name tables and the reference records.
+"""
+import struct
+import sys
+import uuid
+
+TYPEINFO_SIZE = 100
+SEGMENTS = ["typeinfo", "impfiles", "impinfo", "ref", "guidhash", "guid", "namehash", "name",
+            "string", "typdesc", "arraydesc", "custdata", "cdguids", "res0e", "res0f"]
+
+
+def main(path, libid, order, *settings):
+    data = bytearray(open(path, "rb").read())
+    count = struct.unpack_from("<i", data, 0x20)[0]
+    flags = struct.unpack_from("<I", data, 0x1C)[0]
+    directory = 0x54 + 4 * count + (4 if flags & 0x100 else 0)
+    segment = {name: struct.unpack_from("<ii", data, directory + 16 * i)
+               for i, name in enumerate(SEGMENTS)}
+    guid_base, guid_size = segment["guid"]
+    name_base, name_size = segment["name"]
+    info_base = segment["typeinfo"][0]
+
+    def info(offset, field):  # one 32-bit field of a type description
+        return info_base + offset + field
+
+    def name_of(offset):
+        at = name_base + struct.unpack_from("<i", data, info(offset, 0x34))[0]
+        length = data[at + 8]
+        return data[at + 12:at + 12 + length].decode("ascii")
+
+    # The library identifier: the GUID entry the header points at.
+    libid_at = guid_base + struct.unpack_from("<i", data, 0x08)[0]
+    data[libid_at:libid_at + 16] = uuid.UUID(libid).bytes_le
+
+    # New places of the type descriptions.
+    old = {name_of(o): o for o in range(0, count * TYPEINFO_SIZE, TYPEINFO_SIZE)}
+    wanted = order.split(",")
+    assert sorted(wanted) == sorted(old), (wanted, sorted(old))
+    moved = {old[name]: i * TYPEINFO_SIZE for i, name in enumerate(wanted)}
+
+    def remap(at):
+        value = struct.unpack_from("<i", data, at)[0]
+        if value in moved:
+            struct.pack_into("<i", data, at, moved[value])
+
+    for entry in range(guid_base, guid_base + guid_size, 24):
+        remap(entry + 16)
+    entry = name_base
+    while entry < name_base + name_size:
+        remap(entry)
+        length = data[entry + 8]
+        entry += 12 + ((length + 3) & ~3)
+    ref_base, ref_size = segment["ref"]
+    for entry in range(ref_base, ref_base + ref_size, 16):
+        remap(entry)
+
+    table = bytes(data[info_base:info_base + count * TYPEINFO_SIZE])
+    for before, after in moved.items():
+        data[info_base + after:info_base + after + TYPEINFO_SIZE] = \
+            table[before:before + TYPEINFO_SIZE]
+
+    for setting in settings:
+        name, type_flags, version = setting.split(":")
+        offset = wanted.index(name) * TYPEINFO_SIZE
+        current = struct.unpack_from("<I", data, info(offset, 0x30))[0]
+        struct.pack_into("<I", data, info(offset, 0x30), current | int(type_flags, 0))
+        major, minor = (int(part) for part in version.split("."))
+        struct.pack_into("<I", data, info(offset, 0x38), major | minor << 16)
+
+    open(path, "wb").write(bytes(data))
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])

@@ -1,0 +1,96 @@
+// Shows the entries of an event log as an event viewer does: for each entry
+// its type, source and event ID, and its description, formatted from message
+// 1 of the message file its source's key names, with the entry's insertion
+// strings. Under Wine the event log is the debug trace of the eventlog
+// channel; its file is the argument.
+//   event_viewer TRACE-FILE
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/event_trace.h"
+
+namespace {
+
+std::string Ansi(const std::u16string& text) {
+  if (text.empty()) return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int length = static_cast<int>(text.size());
+  std::string out(::WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr), 0);
+  ::WideCharToMultiByte(CP_ACP, 0, wide, length, out.data(), static_cast<int>(out.size()), nullptr,
+                        nullptr);
+  return out;
+}
+
+std::string MessageFileOf(const std::string& source) {
+  const std::string key = "System\\CurrentControlSet\\Services\\EventLog\\Application\\" + source;
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value - 1;
+  HKEY opened = nullptr;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &opened)) return {};
+  ::RegQueryValueExA(opened, "EventMessageFile", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                     &size);
+  ::RegCloseKey(opened);
+  char expanded[MAX_PATH] = {};
+  ::ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
+  return expanded;
+}
+
+std::string Description(const testing_support::ReportedEvent& event) {
+  const std::string file = MessageFileOf(event.source.value_or(""));
+  HMODULE module = file.empty() ? nullptr : ::LoadLibraryExA(file.c_str(), nullptr,
+                                                             LOAD_LIBRARY_AS_DATAFILE);
+  std::vector<std::string> strings;
+  for (const auto& s : event.strings) strings.push_back(Ansi(s));
+  std::vector<const char*> inserts;
+  for (const auto& s : strings) inserts.push_back(s.c_str());
+  char* text = nullptr;
+  if (module)
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY |
+                         FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                     module, event.eventId, 0, reinterpret_cast<char*>(&text), 0,
+                     reinterpret_cast<va_list*>(const_cast<char**>(inserts.data())));
+  std::string shown = text ? text
+                           : "The description for Event ID ( " + std::to_string(event.eventId) +
+                                 " ) in Source ( " + event.source.value_or("") +
+                                 " ) cannot be found.";
+  if (text) ::LocalFree(text);
+  if (module) ::FreeLibrary(module);
+  while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r')) shown.pop_back();
+  return shown;
+}
+
+const char* TypeName(WORD type) {
+  switch (type) {
+    case EVENTLOG_ERROR_TYPE: return "Error";
+    case EVENTLOG_WARNING_TYPE: return "Warning";
+    case EVENTLOG_INFORMATION_TYPE: return "Information";
+    default: return "Unknown";
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: event_viewer TRACE-FILE\n");
+    return 2;
+  }
+  std::ifstream file(argv[1], std::ios::binary);
+  std::ostringstream trace;
+  trace << file.rdbuf();
+  const auto events = testing_support::ParseWineTrace(trace.str());
+  std::printf("Application log: %u entries\n\n", static_cast<unsigned>(events.size()));
+  for (const auto& event : events) {
+    std::printf("%-12s Source: %-20s Event ID: %lu  Category: None  Data: %lu bytes\n",
+                TypeName(event.type), event.source.value_or("").c_str(),
+                static_cast<unsigned long>(event.eventId),
+                static_cast<unsigned long>(event.dataSize));
+    std::printf("  %s\n\n", Description(event).c_str());
+  }
+  return 0;
+}

@@ -1,0 +1,131 @@
+#include "tests/wine/com/com_support.h"
+
+#include <vector>
+
+#include "platform/handles.h"
+
+namespace com_testing {
+
+std::string OcxPathA() {
+  std::string path = SCRIBBET_OCX_PATH;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::wstring OcxPath() {
+  const std::string path = OcxPathA();
+  return std::wstring(path.begin(), path.end());
+}
+
+HMODULE Module() {
+  static HMODULE module = ::LoadLibraryW(OcxPath().c_str());  // kept for the run
+  return module;
+}
+
+HRESULT CallExport(const char* name) {
+  auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(Module(), name)));
+  return entry ? entry() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+}
+
+HRESULT CanUnloadNow() { return CallExport("DllCanUnloadNow"); }
+
+ComPtr<_Scribbet> CreateControl() {
+  ComPtr<_Scribbet> control;
+  EXPECT_EQ(::CoCreateInstance(CLSID_Scribbet, nullptr, CLSCTX_INPROC_SERVER, IID__Scribbet,
+                               reinterpret_cast<void**>(control.GetAddressOf())),
+            S_OK);
+  return control;
+}
+
+unique_bstr Bstr(const wchar_t* text) { return unique_bstr(::SysAllocString(text)); }
+
+std::wstring Text(BSTR text) { return text ? std::wstring(text, ::SysStringLen(text)) : L""; }
+
+static void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
+using unique_kernel_handle = platform::unique_handle<HANDLE, &CloseKernelHandle>;
+
+Finished RunProgram(const std::string& commandLine, DWORD timeoutMs) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE readRaw = nullptr, writeRaw = nullptr;
+  if (!::CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return {~0u, "pipe failed"};
+  unique_kernel_handle read(readRaw), write(writeRaw);
+  ::SetHandleInformation(read.get(), HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write.get();
+  startup.hStdError = write.get();
+  startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process = {};
+  std::string line = commandLine;
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process))
+    return {~0u, "cannot start: " + commandLine};
+  unique_kernel_handle processHandle(process.hProcess), thread(process.hThread);
+  write.reset();
+  Finished finished{~0u, ""};
+  char buffer[4096];
+  DWORD got = 0;
+  while (::ReadFile(read.get(), buffer, sizeof buffer, &got, nullptr) && got)
+    finished.output.append(buffer, got);
+  if (::WaitForSingleObject(processHandle.get(), timeoutMs) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(processHandle.get(), &finished.exitCode);
+  return finished;
+}
+
+TempFile::TempFile(const std::string& name, const std::string& text) {
+  char folder[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, folder);
+  path_ = std::string(folder) + name;
+  HANDLE file = ::CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  unique_kernel_handle owner(file == INVALID_HANDLE_VALUE ? nullptr : file);
+  DWORD written = 0;
+  if (owner) ::WriteFile(owner.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+TempFile::~TempFile() { ::DeleteFileA(path_.c_str()); }
+
+std::string ClassesValue(const std::string& key, const char* name) {
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return "";
+  char data[1024] = {};
+  DWORD size = sizeof data - 1, type = 0;
+  const LONG status =
+      ::RegQueryValueExA(raw, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  ::RegCloseKey(raw);
+  return status == ERROR_SUCCESS && type == REG_SZ ? data : "";
+}
+
+bool ClassesKeyExists(const std::string& key) {
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return false;
+  ::RegCloseKey(raw);
+  return true;
+}
+
+std::string GuidText(REFGUID guid) {
+  wchar_t text[40] = {};
+  ::StringFromGUID2(guid, text, 40);
+  return std::string(text, text + wcslen(text));
+}
+
+namespace {
+
+// Every test runs in a single-threaded apartment with the control registered.
+class Environment : public ::testing::Environment {
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    ASSERT_TRUE(Module()) << OcxPathA();
+    ASSERT_EQ(CallExport("DllRegisterServer"), S_OK);
+  }
+  void TearDown() override { ::CoUninitialize(); }
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+}  // namespace
+
+}  // namespace com_testing

@@ -1,0 +1,58 @@
+// What the COM tests share: the control's file, registration, a control made
+// through COM, VARIANT helpers and the start of other programs.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <string>
+
+#include "Scribbet_h.h"
+#include "control/com/owners.h"
+
+namespace com_testing {
+
+using scribbet::com::ComPtr;
+using scribbet::com::unique_bstr;
+using scribbet::com::unique_variant;
+
+// The built control, as a Windows path.
+std::wstring OcxPath();
+std::string OcxPathA();
+
+// The control's module, loaded by the tests themselves so its entry points
+// can be called directly.
+HMODULE Module();
+HRESULT CallExport(const char* name);
+HRESULT CanUnloadNow();
+
+ComPtr<_Scribbet> CreateControl();
+
+unique_bstr Bstr(const wchar_t* text);
+std::wstring Text(BSTR text);
+
+// Runs a command line to its end; its standard output, and its exit code.
+struct Finished {
+  DWORD exitCode;
+  std::string output;
+};
+Finished RunProgram(const std::string& commandLine, DWORD timeoutMs = 60000);
+
+// A file in the temporary folder holding the text; removed at the end.
+class TempFile {
+ public:
+  TempFile(const std::string& name, const std::string& text);
+  ~TempFile();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Reads a default or named value under HKEY_CLASSES_ROOT; empty when missing.
+std::string ClassesValue(const std::string& key, const char* name = nullptr);
+bool ClassesKeyExists(const std::string& key);
+std::string GuidText(REFGUID guid);
+
+}  // namespace com_testing

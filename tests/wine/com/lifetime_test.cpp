@@ -1,0 +1,121 @@
+// When the module may go, several apartments at once, and a real container.
+#include "tests/wine/com/com_support.h"
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "tests/support/machine.h"
+
+using namespace com_testing;
+
+TEST(Lifetime, CanUnloadOnlyWithoutObjectsAndLocks) {
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+  {
+    auto control = CreateControl();
+    EXPECT_EQ(CanUnloadNow(), S_FALSE);
+  }
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+  ComPtr<IClassFactory> factory;
+  ASSERT_EQ(::CoGetClassObject(CLSID_Scribbet, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                               reinterpret_cast<void**>(factory.GetAddressOf())),
+            S_OK);
+  EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+  EXPECT_EQ(CanUnloadNow(), S_FALSE);
+  EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+  {
+    ComPtr<IPropertyPage> page;
+    factory.Reset();
+    ASSERT_EQ(::CoCreateInstance(CLSID_AboutProperty, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_IPropertyPage, reinterpret_cast<void**>(page.GetAddressOf())),
+              S_OK);
+    EXPECT_EQ(CanUnloadNow(), S_FALSE);
+  }
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST(Lifetime, ApartmentsOnSeveralThreadsAtOnce) {
+  constexpr int kWriters = 4, kCalls = 150;
+  std::atomic<int> wrong{0}, done{0};
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kWriters; ++t) {
+    threads.emplace_back([&, t] {
+      ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      {
+        ComPtr<_Scribbet> controls[2] = {CreateControl(), CreateControl()};
+        const std::u16string name = testing_support::UniqueName(u"thread");
+        for (int i = 0; i < kCalls; ++i) {
+          const std::wstring text = L"thread " + std::to_wstring(t) + L" call " + std::to_wstring(i);
+          auto message = Bstr(text.c_str());
+          auto source = Bstr(std::wstring(name.begin(), name.end()).c_str());
+          short type = static_cast<short>(1 + i % 4), result = -1;  // 4 is refused
+          const short expectedType = type == 3 ? 4 : type;
+          const HRESULT hr = controls[i % 2]->WriteEvent(message.addressof(), &type,
+                                                         source.addressof(), &result);
+          if (hr != S_OK || result != (i % 4 == 3 ? 0 : 1) || type != expectedType ||
+              Text(message.get()) != text)
+            ++wrong;
+        }
+      }
+      ++done;
+      ::CoUninitialize();
+    });
+  }
+  // Meanwhile other apartments keep making and dropping controls.
+  for (int t = 0; t < 2; ++t) {
+    threads.emplace_back([&] {
+      ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      while (!stop) CreateControl();
+      ::CoUninitialize();
+    });
+  }
+  for (int t = 0; t < kWriters; ++t) threads[t].join();
+  stop = true;
+  for (auto& thread : threads)
+    if (thread.joinable()) thread.join();
+  EXPECT_EQ(done, kWriters);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
+// Wine's ActiveX host window (atl.dll): created by ProgID, used through the
+// host's IUnknown, destroyed with its window.
+TEST(Lifetime, HostedInAtlAxWin) {
+  HMODULE atl = ::LoadLibraryA("atl.dll");
+  ASSERT_TRUE(atl);
+  auto init = reinterpret_cast<BOOL(WINAPI*)()>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(atl, "AtlAxWinInit")));
+  auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(atl, "AtlAxGetControl")));
+  ASSERT_TRUE(init && getControl);
+  ASSERT_TRUE(init());
+  HWND form = ::CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                nullptr, nullptr, nullptr);
+  ASSERT_TRUE(form);
+  HWND host = ::CreateWindowExA(0, "AtlAxWin", "ScribbetLib.Scribbet", WS_CHILD | WS_VISIBLE, 10,
+                                10, 35, 34, form, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(host);
+  {
+    ComPtr<IUnknown> unknown;
+    ASSERT_EQ(getControl(host, &unknown), S_OK);
+    ComPtr<_Scribbet> control;
+    ASSERT_EQ(unknown.As(&control), S_OK);
+    EXPECT_EQ(CanUnloadNow(), S_FALSE);
+    auto message = Bstr(L"hosted in AtlAxWin"), name = Bstr(L"");
+    short type = 2, result = 0;
+    EXPECT_EQ(control->WriteEvent(message.addressof(), &type, name.addressof(), &result), S_OK);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Text(name.get()), L"Scribbet");
+    // Invisible at run time: the host has nothing of the control to show.
+    ComPtr<IOleInPlaceObject> inPlace;
+    ASSERT_EQ(unknown.As(&inPlace), S_OK);
+    HWND own = nullptr;
+    EXPECT_EQ(inPlace->GetWindow(&own), E_FAIL);
+  }
+  ::DestroyWindow(form);
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}

@@ -1,0 +1,234 @@
+// WriteEvent called through the vtable and through IDispatch, as C++ callers
+// and script hosts call it: results, write-backs, refusals.
+#include "tests/wine/com/com_support.h"
+
+#include "tests/support/event_trace.h"
+#include "tests/support/machine.h"
+
+using namespace com_testing;
+
+namespace {
+
+constexpr DISPID kWriteEvent = 0x60030000;
+
+// The arguments of one Automation call, given first to last and stored last
+// first as IDispatch wants them.
+struct Call {
+  std::vector<VARIANT> arguments;  // first to last; owned by the test
+  unique_variant result;
+  UINT argumentError = 12345;
+  EXCEPINFO exception = {};
+
+  HRESULT Invoke(IDispatch* object, DISPID member = kWriteEvent, WORD flags = DISPATCH_METHOD) {
+    std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
+    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    return object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
+                          &exception, &argumentError);
+  }
+};
+
+VARIANT ByValue(VARTYPE type) {
+  VARIANT v;
+  ::VariantInit(&v);
+  v.vt = type;
+  return v;
+}
+
+VARIANT Reference(VARIANT* variable) {
+  VARIANT v = ByValue(VT_BYREF | VT_VARIANT);
+  v.pvarVal = variable;
+  return v;
+}
+
+struct Variable : unique_variant {
+  explicit Variable(const wchar_t* text) {
+    vt = VT_BSTR;
+    bstrVal = ::SysAllocString(text);
+  }
+  explicit Variable(short number) {
+    vt = VT_I2;
+    iVal = number;
+  }
+  Variable() = default;
+};
+
+ComPtr<IDispatch> Dispatch(const ComPtr<_Scribbet>& control) {
+  ComPtr<IDispatch> dispatch;
+  EXPECT_EQ(control.As(&dispatch), S_OK);
+  return dispatch;
+}
+
+class WriteEventCall : public ::testing::Test {
+ protected:
+  ComPtr<_Scribbet> control = CreateControl();
+  testing_support::EventTrace trace;
+  std::wstring source = Unique(L"com");
+
+  static std::wstring Unique(const wchar_t* stem) {
+    const std::u16string name = testing_support::UniqueName(
+        std::u16string(stem, stem + wcslen(stem)));
+    return std::wstring(name.begin(), name.end());
+  }
+};
+
+}  // namespace
+
+TEST_F(WriteEventCall, ThroughTheVtable) {
+  auto message = Bstr(L"from the vtable");
+  auto name = Bstr(source.c_str());
+  short type = 3, result = -7;
+  ASSERT_EQ(control->WriteEvent(message.addressof(), &type, name.addressof(), &result), S_OK);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(type, 4);
+  EXPECT_EQ(Text(message.get()), L"from the vtable");
+  // Refused type: result 0 and the variable as it was.
+  EXPECT_EQ(control->WriteEvent(message.addressof(), &type, name.addressof(), &result), S_OK);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(type, 4);
+  // No name: the default source, and an empty name comes back as it.
+  BSTR empty = nullptr;
+  type = 1;
+  EXPECT_EQ(control->WriteEvent(message.addressof(), &type, &empty, &result), S_OK);
+  EXPECT_EQ(Text(empty), L"Scribbet");
+  ::SysFreeString(empty);
+  EXPECT_EQ(control->WriteEvent(message.addressof(), &type, nullptr, &result), S_OK);
+  EXPECT_EQ(result, 1);
+  const auto events = trace.NewEvents();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].type, 4);
+  EXPECT_EQ(events[1].type, 1);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{u"from the vtable"});
+  // Null pointers are refused before anything happens.
+  EXPECT_EQ(control->WriteEvent(nullptr, &type, nullptr, &result), E_POINTER);
+  EXPECT_EQ(control->WriteEvent(message.addressof(), nullptr, nullptr, &result), E_POINTER);
+  EXPECT_EQ(control->WriteEvent(message.addressof(), &type, nullptr, nullptr), E_POINTER);
+  EXPECT_EQ(trace.NewEvents().size(), 3u);
+}
+
+TEST_F(WriteEventCall, NamesAndTypeInformation) {
+  auto dispatch = Dispatch(control);
+  LPOLESTR name = const_cast<LPOLESTR>(L"writeevent");
+  DISPID id = 0;
+  EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+  EXPECT_EQ(id, kWriteEvent);
+  name = const_cast<LPOLESTR>(L"NoSuchMethod");
+  EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id),
+            DISP_E_UNKNOWNNAME);
+  UINT count = 0;
+  EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
+  EXPECT_EQ(count, 1u);
+  ComPtr<ITypeInfo> info;
+  EXPECT_EQ(dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info), S_OK);
+  EXPECT_EQ(dispatch->GetTypeInfo(1, LOCALE_USER_DEFAULT, &info), DISP_E_BADINDEX);
+}
+
+TEST_F(WriteEventCall, VariablesAsVbscriptPassesThem) {
+  Variable message(L"from a variable"), type(short{3}), name;  // name: an empty variable
+  Call call;
+  call.arguments = {Reference(&message), Reference(&type), Reference(&name)};
+  ASSERT_EQ(call.Invoke(Dispatch(control).Get()), S_OK);
+  EXPECT_EQ(call.result.vt, VT_I2);
+  EXPECT_EQ(call.result.iVal, 1);
+  EXPECT_EQ(type.vt, VT_I2);
+  EXPECT_EQ(type.iVal, 4);
+  ASSERT_EQ(name.vt, VT_BSTR);
+  EXPECT_EQ(Text(name.bstrVal), L"Scribbet");
+  EXPECT_EQ(Text(message.bstrVal), L"from a variable");
+  // The same variable again: 4 is refused, and nothing is written.
+  ASSERT_EQ(call.Invoke(Dispatch(control).Get()), S_OK);
+  EXPECT_EQ(call.result.iVal, 0);
+  EXPECT_EQ(type.iVal, 4);
+  EXPECT_EQ(trace.NewEvents().size(), 1u);
+}
+
+TEST_F(WriteEventCall, LiteralsAsJscriptPassesThemAndOptionalName) {
+  Variable message(L"by value");
+  VARIANT number = ByValue(VT_I4);
+  number.lVal = 2;
+  Call call;
+  call.arguments = {message, number};  // two arguments: the name left out
+  ASSERT_EQ(call.Invoke(Dispatch(control).Get(), kWriteEvent,
+                        DISPATCH_METHOD | DISPATCH_PROPERTYGET),
+            S_OK);
+  EXPECT_EQ(call.result.iVal, 1);
+  // A missing optional argument as hosts mark it.
+  VARIANT missing = ByValue(VT_ERROR);
+  missing.scode = DISP_E_PARAMNOTFOUND;
+  Call withMissing;
+  withMissing.arguments = {message, number, missing};
+  ASSERT_EQ(withMissing.Invoke(Dispatch(control).Get()), S_OK);
+  // Numbers are text too, and typed references get their results.
+  VARIANT numericMessage = ByValue(VT_R8);
+  numericMessage.dblVal = 2.5;
+  short typeVariable = 3;
+  VARIANT typed = ByValue(VT_BYREF | VT_I2);
+  typed.piVal = &typeVariable;
+  Variable nameVariable(source.c_str());
+  VARIANT typedName = ByValue(VT_BYREF | VT_BSTR);
+  typedName.pbstrVal = &nameVariable.bstrVal;
+  Call typedCall;
+  typedCall.arguments = {numericMessage, typed, typedName};
+  ASSERT_EQ(typedCall.Invoke(Dispatch(control).Get()), S_OK);
+  EXPECT_EQ(typeVariable, 4);
+  EXPECT_EQ(Text(nameVariable.bstrVal), source);
+  const auto events = trace.NewEvents();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{u"by value"});
+  EXPECT_EQ(events[2].strings, std::vector<std::u16string>{u"2.5"});
+}
+
+TEST_F(WriteEventCall, BadCallsGetTheStandardCodes) {
+  auto dispatch = Dispatch(control);
+  Variable message(L"m"), type(short{1});
+  {
+    Call tooFew;
+    tooFew.arguments = {message};
+    EXPECT_EQ(tooFew.Invoke(dispatch.Get()), DISP_E_BADPARAMCOUNT);
+    Call tooMany;
+    tooMany.arguments = {message, type, message, type};
+    EXPECT_EQ(tooMany.Invoke(dispatch.Get()), DISP_E_BADPARAMCOUNT);
+  }
+  {
+    Call wrongMember;
+    wrongMember.arguments = {message, type};
+    EXPECT_EQ(wrongMember.Invoke(dispatch.Get(), 12), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(wrongMember.Invoke(dispatch.Get(), kWriteEvent, DISPATCH_PROPERTYPUT),
+              DISP_E_MEMBERNOTFOUND);
+  }
+  {
+    Variable word(L"three");
+    Call notANumber;
+    notANumber.arguments = {message, word};
+    EXPECT_EQ(notANumber.Invoke(dispatch.Get()), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(notANumber.argumentError, 0u);  // rgvarg[0]: the second argument
+    VARIANT big = ByValue(VT_I4);
+    big.lVal = 70000;
+    Call overflow;
+    overflow.arguments = {message, big};
+    EXPECT_EQ(overflow.Invoke(dispatch.Get()), DISP_E_OVERFLOW);
+    VARIANT null = ByValue(VT_NULL);
+    Call nullMessage;
+    nullMessage.arguments = {null, type};
+    EXPECT_EQ(nullMessage.Invoke(dispatch.Get()), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(nullMessage.argumentError, 1u);
+  }
+  {
+    Call named;
+    named.arguments = {message, type};
+    std::vector<VARIANT> reversed(named.arguments.rbegin(), named.arguments.rend());
+    DISPID names[] = {0};
+    DISPPARAMS params = {reversed.data(), names, 2, 1};
+    EXPECT_EQ(dispatch->Invoke(kWriteEvent, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr,
+                               nullptr, nullptr),
+              DISP_E_NONAMEDARGS);
+    EXPECT_EQ(dispatch->Invoke(kWriteEvent, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr,
+                               nullptr, nullptr),
+              E_INVALIDARG);
+    params = {reversed.data(), nullptr, 2, 0};
+    EXPECT_EQ(dispatch->Invoke(kWriteEvent, IID_IUnknown, 0, DISPATCH_METHOD, &params, nullptr,
+                               nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+  }
+  EXPECT_TRUE(trace.NewEvents().empty());
+  EXPECT_EQ(type.iVal, 1);
+}
