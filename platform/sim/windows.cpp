@@ -144,23 +144,27 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 }
 
 BOOL DestroyWindow(HWND window) {
-  WNDPROC procedure = nullptr;
+  // The window and all its descendants, parents before their children.
+  std::vector<std::pair<HWND, WNDPROC>> doomed;
   {
     auto m = sim::Lock();
     sim::Enter(m.machine, kUser32, "DestroyWindow");
     sim::WindowState* w = m->FindWindow(window);
     if (!w) return FALSE;
-    procedure = w->procedure;
+    doomed.push_back({window, w->procedure});
+    for (std::size_t i = 0; i < doomed.size(); ++i)
+      for (auto& child : m->windows)
+        if (child.window.parent == doomed[i].first)
+          doomed.push_back({child.window.handle, child.procedure});
   }
-  // The window hears of its end while its children still exist, as on Windows.
-  if (procedure) procedure(window, WM_DESTROY, 0, 0);
+  // Each hears of its end while its children still exist, as on Windows.
+  for (const auto& [handle, procedure] : doomed)
+    if (procedure) procedure(handle, WM_DESTROY, 0, 0);
   auto m = sim::Lock();
-  std::vector<HWND> doomed{window};
-  for (std::size_t i = 0; i < doomed.size(); ++i)
-    for (auto& w : m->windows)
-      if (w.window.parent == doomed[i]) doomed.push_back(w.window.handle);
   std::erase_if(m->windows, [&](const sim::WindowState& w) {
-    return std::find(doomed.begin(), doomed.end(), w.window.handle) != doomed.end();
+    return std::find_if(doomed.begin(), doomed.end(), [&](const auto& d) {
+             return d.first == w.window.handle;
+           }) != doomed.end();
   });
   return TRUE;
 }
