@@ -67,7 +67,9 @@ AboutProperty::~AboutProperty() {
 }
 
 void AboutProperty::CreateControls(HINSTANCE instance, int dotsPerInch, HBITMAP logo) {
-  const auto font = reinterpret_cast<WPARAM>(platform::GetStockObject(DEFAULT_GUI_FONT));
+  // The page was designed in MS Sans Serif 8, the system's proportional ANSI
+  // font: the button's caption and the maker's lines fit their boxes in it.
+  const auto font = reinterpret_cast<WPARAM>(platform::GetStockObject(ANSI_VAR_FONT));
   struct Design {
     AboutControlId id;
     const char* className;
@@ -129,9 +131,20 @@ LRESULT AboutProperty::OnMessage(HWND window, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_COMMAND: {
       const auto sender = reinterpret_cast<HWND>(lParam);
-      if (HIWORD(wParam) != BN_CLICKED || !sender) break;
-      if (sender == Control(kVisitCorvennaCommandId)) VisitCorvennaCommand_Click();
-      return 0;
+      if (!sender) break;
+      if (HIWORD(wParam) == BN_CLICKED && sender == Control(kVisitCorvennaCommandId)) {
+        VisitCorvennaCommand_Click();
+        return 0;
+      }
+      // The dialog manager selects a text box's whole text when it takes
+      // the focus; on a page that only informs that reads as a highlight,
+      // so the caret goes back to the start.
+      if (HIWORD(wParam) == EN_SETFOCUS &&
+          (sender == Control(kAboutTextId) || sender == Control(kMakerTextId))) {
+        platform::SendMessageA(sender, EM_SETSEL, 0, 0);
+        return 0;
+      }
+      break;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
