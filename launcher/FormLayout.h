@@ -1,19 +1,15 @@
-// The launcher window's design: client area and controls in twips, and their
-// conversion to pixels at the screen's resolution.
+// The launcher window's design: client area and controls in twips. The
+// conversion to pixels is the one every window of the system uses.
 #pragma once
+
+#include "shared/twips.h"
 
 namespace wayfinch {
 
-struct TwipsRect {
-  int left, top, width, height;
-};
-
-struct PixelRect {
-  int x, y, width, height;
-  bool operator==(const PixelRect&) const = default;
-};
-
-inline constexpr int kTwipsPerInch = 1440;
+using ::PixelRect;
+using ::ToPixels;
+using ::TwipsRect;
+using ::TwipsToPixels;
 
 // Client area and controls, each relative to its container.
 inline constexpr TwipsRect kClientArea{0, 0, 4515, 2415};
@@ -22,14 +18,5 @@ inline constexpr TwipsRect kVisitCorvennaOption{240, 240, 2415, 495};  // in the
 inline constexpr TwipsRect kViewHelpOption{240, 840, 3615, 495};       // in the frame
 inline constexpr TwipsRect kCmdGo{600, 1800, 1215, 495};
 inline constexpr TwipsRect kCmdExit{2640, 1800, 1215, 495};
-
-// Twips to pixels at the given dots per inch, to the nearest pixel.
-int TwipsToPixels(int twips, int dotsPerInch);
-
-// The control's place in the window's client area. A control inside the
-// frame is placed from the sum of both offsets in twips, so rounding happens
-// once and the two option buttons line up with the frame at any resolution.
-PixelRect ToPixels(const TwipsRect& control, int dotsPerInch,
-                   const TwipsRect& container = TwipsRect{0, 0, 0, 0});
 
 }  // namespace wayfinch

@@ -5,6 +5,7 @@
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
 #include "platform/errors.h"
+#include "platform/screen.h"
 #include "platform/ui.h"
 
 namespace wayfinch {
@@ -37,12 +38,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   platform::RegisterClassExA(&windowClass);
 }
 
-int ScreenDotsPerInch() {
-  platform::unique_screen_dc screen(platform::GetDC(nullptr));
-  const int dotsPerInch = platform::GetDeviceCaps(screen.get(), LOGPIXELSY);
-  return dotsPerInch > 0 ? dotsPerInch : 96;
-}
-
 [[noreturn]] void RaiseCannotCreate(const char* what) {
   throw platform::RuntimeError(platform::ErrorNumber::OutOfMemory,
                                std::string("Cannot create the window's ") + what);
@@ -52,7 +47,7 @@ int ScreenDotsPerInch() {
 
 frmWayfinch::frmWayfinch(HINSTANCE instance) {
   RegisterWindowClass(instance, &WindowProcedure);
-  const int dotsPerInch = ScreenDotsPerInch();
+  const int dotsPerInch = platform::ScreenDotsPerInch();
 
   const PixelRect client = ToPixels(kClientArea, dotsPerInch);
   RECT frame{0, 0, client.width, client.height};

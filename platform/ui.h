@@ -10,6 +10,7 @@ namespace platform {
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
 
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
+BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param);
@@ -30,6 +31,10 @@ HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 int GetDeviceCaps(HDC dc, int index);
 HGDIOBJ GetStockObject(int object);
+DWORD GetSysColor(int index);
+HBRUSH GetSysColorBrush(int index);
+COLORREF SetTextColor(HDC dc, COLORREF color);
+COLORREF SetBkColor(HDC dc, COLORREF color);
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
 
 #ifdef _WIN32

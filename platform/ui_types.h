@@ -19,6 +19,8 @@ using HMENU = struct HMENU__*;
 using HDC = struct HDC__*;
 using HGDIOBJ = void*;
 using HFONT = struct HFONT__*;
+using HBITMAP = struct HBITMAP__*;
+using COLORREF = DWORD;
 
 #define CALLBACK
 #define WINAPI
@@ -61,6 +63,16 @@ constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
 constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000;
+
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD SS_BITMAP = 0x000E;
+constexpr DWORD SS_CENTERIMAGE = 0x0200;
 
 constexpr DWORD BS_PUSHBUTTON = 0x0;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
@@ -74,6 +86,12 @@ constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr WORD EN_SETFOCUS = 0x0100;
+constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+constexpr UINT STM_SETIMAGE = 0x0172;
+constexpr UINT STM_GETIMAGE = 0x0173;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr UINT BM_CLICK = 0x00F5;
@@ -91,8 +109,12 @@ constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+constexpr int ANSI_VAR_FONT = 12;
 constexpr int DEFAULT_GUI_FONT = 17;
+constexpr int COLOR_WINDOWTEXT = 8;
+constexpr int COLOR_HIGHLIGHT = 13;
 constexpr int COLOR_BTNFACE = 15;
+constexpr UINT IMAGE_BITMAP = 0;
 constexpr UINT IMAGE_ICON = 1;
 constexpr UINT LR_SHARED = 0x8000;
 

@@ -1,20 +1,19 @@
-// The About page: a surface of the page's size inside the host's property
+// The About page as the host's property frame sees it. The page's own
+// surface and handlers are AboutProperty's; this object places them in the
 // frame. It reads and changes nothing of the control, so it is never dirty
 // and has nothing to apply.
 #include "control/com/AboutPropertyPage.h"
 
 #include "control/com/com_error.h"
+#include "control/com/maker_logo.h"
+#include "control/com/module.h"
+#include "platform/screen.h"
 
 namespace scribbet::com {
 
 AboutPropertyPage::AboutPropertyPage() = default;
 
-AboutPropertyPage::~AboutPropertyPage() { DestroyWindow(); }
-
-void AboutPropertyPage::DestroyWindow() noexcept {
-  if (window_) ::DestroyWindow(window_);
-  window_ = nullptr;
-}
+AboutPropertyPage::~AboutPropertyPage() = default;
 
 HRESULT AboutPropertyPage::GetTypeInfoCount(UINT* count) noexcept {
   if (!count) return E_POINTER;
@@ -52,29 +51,37 @@ HRESULT AboutPropertyPage::SetPageSite(IPropertyPageSite* site) noexcept {
 
 HRESULT AboutPropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) noexcept {
   if (!rect) return E_POINTER;
-  DestroyWindow();
-  window_ = ::CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_CLIPCHILDREN,
-                              rect->left, rect->top, rect->right - rect->left,
-                              rect->bottom - rect->top, parent, nullptr, nullptr, nullptr);
-  return window_ ? S_OK : HRESULT_FROM_WIN32(::GetLastError());
+  return Boundary(IID_IPropertyPage, [&] {
+    page_.reset();
+    if (!logo_) logo_ = LoadMakerLogo();
+    const PixelRect place{rect->left, rect->top, rect->right - rect->left,
+                          rect->bottom - rect->top};
+    page_ = std::make_unique<AboutProperty>(ModuleInstance(), parent, place, BitmapOf(*logo_.Get()));
+    return S_OK;
+  });
 }
 
 HRESULT AboutPropertyPage::Deactivate() noexcept {
-  DestroyWindow();
+  page_.reset();
   return S_OK;
 }
 
 HRESULT AboutPropertyPage::GetPageInfo(PROPPAGEINFO* info) noexcept {
   if (!info) return E_POINTER;
-  info->cb = sizeof *info;
-  info->pszTitle = static_cast<LPOLESTR>(::CoTaskMemAlloc(sizeof kAboutPageTitle));
-  if (!info->pszTitle) return E_OUTOFMEMORY;
-  std::copy(std::begin(kAboutPageTitle), std::end(kAboutPageTitle), info->pszTitle);
-  info->size = kAboutPageSize;
-  info->pszDocString = nullptr;
-  info->pszHelpFile = nullptr;
-  info->dwHelpContext = 0;
-  return S_OK;
+  return Boundary(IID_IPropertyPage, [&] {
+    // The surface's design in twips at the screen's resolution: the controls
+    // are placed at the same scale, so they always fit.
+    const PixelRect size = AboutPageSize(platform::ScreenDotsPerInch());
+    info->cb = sizeof *info;
+    info->pszTitle = static_cast<LPOLESTR>(::CoTaskMemAlloc(sizeof kAboutPageTitle));
+    if (!info->pszTitle) return E_OUTOFMEMORY;
+    std::copy(std::begin(kAboutPageTitle), std::end(kAboutPageTitle), info->pszTitle);
+    info->size = SIZE{size.width, size.height};
+    info->pszDocString = nullptr;
+    info->pszHelpFile = nullptr;
+    info->dwHelpContext = 0;
+    return S_OK;
+  });
 }
 
 HRESULT AboutPropertyPage::SetObjects(ULONG count, IUnknown** objects) noexcept {
@@ -82,14 +89,14 @@ HRESULT AboutPropertyPage::SetObjects(ULONG count, IUnknown** objects) noexcept 
 }
 
 HRESULT AboutPropertyPage::Show(UINT command) noexcept {
-  if (window_) ::ShowWindow(window_, command);
+  if (page_ && page_->Window()) ::ShowWindow(page_->Window(), command);
   return S_OK;
 }
 
 HRESULT AboutPropertyPage::Move(LPCRECT rect) noexcept {
   if (!rect) return E_POINTER;
-  if (window_)
-    ::MoveWindow(window_, rect->left, rect->top, rect->right - rect->left,
+  if (page_ && page_->Window())
+    ::MoveWindow(page_->Window(), rect->left, rect->top, rect->right - rect->left,
                  rect->bottom - rect->top, TRUE);
   return S_OK;
 }

@@ -1,16 +1,16 @@
 // The control's About property page, as the host's property frame sees it.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "Scribbet_h.h"
+#include "control/AboutProperty.h"
 #include "control/com/implements.h"
 #include "control/com/owners.h"
 
 namespace scribbet::com {
 
-// The page's surface: 4800 x 4200 twips.
-inline constexpr SIZE kAboutPageSize = {320, 280};
 inline constexpr wchar_t kAboutPageTitle[] = L"About ...";
 
 class AboutPropertyPage : public Implements<IPropertyPage, _AboutProperty> {
@@ -40,10 +40,11 @@ class AboutPropertyPage : public Implements<IPropertyPage, _AboutProperty> {
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) noexcept override;
 
  private:
-  void DestroyWindow() noexcept;
-
+  // The picture outlives the page's window, which draws its bitmap.
+  ComPtr<IPicture> logo_;
   ComPtr<IPropertyPageSite> site_;
-  HWND window_ = nullptr;
+  // The page's surface and handlers, from Activate to Deactivate.
+  std::unique_ptr<AboutProperty> page_;
 };
 
 }  // namespace scribbet::com

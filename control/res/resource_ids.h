@@ -4,3 +4,5 @@
 #define kToolboxBitmapResource 30000
 #define kDesignPictureId 30001
 #define kDesignPictureSize 32
+// The maker's logo on the About page: a GIF of 182 x 62 pixels, as raw data.
+#define kMakerLogoResource 30002

@@ -89,6 +89,7 @@ struct Window {
   bool visible;
   bool checked;
   HGDIOBJ font;
+  HANDLE image;     // a static's picture, as STM_SETIMAGE set it
   HICON icon;       // the class's icons, for windows of a registered class
   HICON smallIcon;
 };
@@ -99,6 +100,15 @@ void SetScreen(int width, int height, int dotsPerInch);
 int QuitCode();
 // Device contexts taken with GetDC and not released.
 int OpenDeviceContexts();
+// Whether a window class of that name is registered.
+bool IsClassRegistered(const std::string& className);
+// The colours last set into a device context (0 for none).
+struct DcColours {
+  COLORREF text;
+  COLORREF back;
+  bool operator==(const DcColours&) const = default;
+};
+DcColours ColoursOf(HDC dc);
 
 // Process start. Each start is recorded; ones that fail leave no record.
 struct ProcessStart {

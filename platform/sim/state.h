@@ -36,7 +36,7 @@ struct OpenKey {
 
 struct WindowState {
   Window window;
-  WNDPROC procedure;  // null for the system's own button class
+  WNDPROC procedure;  // null for the system's own classes (button, edit, static)
   LONG_PTR userData;
 };
 
@@ -72,6 +72,7 @@ struct Machine {
   int screenWidth = 1024, screenHeight = 768, dotsPerInch = 96;
   int quitCode = -1;
   std::set<HDC> deviceContexts;
+  std::map<HDC, DcColours> dcColours;
 
   std::vector<ProcessStart> processStarts;
   bool failProcessStart = false;

@@ -1,7 +1,8 @@
 // Simulated windows: a table of windows with their text, styles, places and
 // check marks. Windows of a registered class get their messages through the
 // class's window procedure; the system's "BUTTON" class is built in, with
-// the behaviour the launcher relies on (check marks, radio groups, clicks).
+// the behaviour the launcher relies on (check marks, radio groups, clicks),
+// and so are "EDIT" (text only) and "STATIC" (text and a picture).
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -22,6 +23,9 @@ constexpr int kCaption = 18;
 HGDIOBJ StockObject(int object) { return reinterpret_cast<HGDIOBJ>(ULONG_PTR(0x7000 + object)); }
 
 bool IsButton(const sim::WindowState& w) { return w.window.className == "BUTTON"; }
+bool IsSystemClass(const std::string& name) {
+  return name == "BUTTON" || name == "EDIT" || name == "STATIC";
+}
 bool IsAutoRadio(const sim::WindowState& w) {
   return IsButton(w) && (w.window.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
@@ -60,6 +64,23 @@ LRESULT ButtonMessage(sim::Locked& m, HWND handle, UINT message, WPARAM wParam, 
   }
 }
 
+// Edit and static controls keep their text in the table; a static also
+// holds the picture it is given. Neither owns that picture.
+LRESULT OtherSystemMessage(sim::Locked& m, HWND handle, UINT message, WPARAM wParam,
+                           LPARAM lParam) {
+  sim::WindowState* w = m->FindWindow(handle);
+  const bool isStatic = w->window.className == "STATIC";
+  switch (message) {
+    case WM_SETFONT: w->window.font = reinterpret_cast<HGDIOBJ>(wParam); return 0;
+    case STM_SETIMAGE:
+      if (!isStatic) return 0;
+      return reinterpret_cast<LRESULT>(
+          std::exchange(w->window.image, reinterpret_cast<HANDLE>(lParam)));
+    case STM_GETIMAGE: return isStatic ? reinterpret_cast<LRESULT>(w->window.image) : 0;
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 namespace sim {
@@ -80,13 +101,25 @@ ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
   return static_cast<ATOM>(0xC000 + m->windowClasses.size());
 }
 
+// As on Windows, a class with windows still open stays registered.
+BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "UnregisterClassA");
+  if (!className) return FALSE;
+  const sim::NoCaseLess less;
+  for (const auto& w : m->windows)
+    if (!less(w.window.className, className) && !less(className, w.window.className))
+      return FALSE;
+  return m->windowClasses.erase(className) ? TRUE : FALSE;
+}
+
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE, LPVOID) {
   auto m = sim::Lock();
   sim::Enter(m.machine, kUser32, "CreateWindowExA");
   if (!className) return nullptr;
   sim::WindowState w{};
-  if (std::string(className) != "BUTTON") {
+  if (!IsSystemClass(className)) {
     auto found = m->windowClasses.find(className);
     if (found == m->windowClasses.end()) return nullptr;
     w.procedure = found->second.lpfnWndProc;
@@ -111,23 +144,27 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 }
 
 BOOL DestroyWindow(HWND window) {
-  WNDPROC procedure = nullptr;
+  // The window and all its descendants, parents before their children.
+  std::vector<std::pair<HWND, WNDPROC>> doomed;
   {
     auto m = sim::Lock();
     sim::Enter(m.machine, kUser32, "DestroyWindow");
     sim::WindowState* w = m->FindWindow(window);
     if (!w) return FALSE;
-    procedure = w->procedure;
+    doomed.push_back({window, w->procedure});
+    for (std::size_t i = 0; i < doomed.size(); ++i)
+      for (auto& child : m->windows)
+        if (child.window.parent == doomed[i].first)
+          doomed.push_back({child.window.handle, child.procedure});
   }
-  // The window hears of its end while its children still exist, as on Windows.
-  if (procedure) procedure(window, WM_DESTROY, 0, 0);
+  // Each hears of its end while its children still exist, as on Windows.
+  for (const auto& [handle, procedure] : doomed)
+    if (procedure) procedure(handle, WM_DESTROY, 0, 0);
   auto m = sim::Lock();
-  std::vector<HWND> doomed{window};
-  for (std::size_t i = 0; i < doomed.size(); ++i)
-    for (auto& w : m->windows)
-      if (w.window.parent == doomed[i]) doomed.push_back(w.window.handle);
   std::erase_if(m->windows, [&](const sim::WindowState& w) {
-    return std::find(doomed.begin(), doomed.end(), w.window.handle) != doomed.end();
+    return std::find_if(doomed.begin(), doomed.end(), [&](const auto& d) {
+             return d.first == w.window.handle;
+           }) != doomed.end();
   });
   return TRUE;
 }
@@ -163,6 +200,8 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   sim::WindowState* w = m->FindWindow(window);
   if (!w) return 0;
   if (IsButton(*w)) return ButtonMessage(m, window, message, wParam, lParam);
+  if (IsSystemClass(w->window.className))
+    return OtherSystemMessage(m, window, message, wParam, lParam);
   const WNDPROC procedure = w->procedure;
   m.lock.unlock();
   return procedure(window, message, wParam, lParam);
@@ -257,6 +296,35 @@ HGDIOBJ GetStockObject(int object) {
   return StockObject(object);
 }
 
+// The classic Windows scheme: silver faces, navy highlight, black text.
+DWORD GetSysColor(int index) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetSysColor");
+  switch (index) {
+    case COLOR_BTNFACE: return 0xC0C0C0;
+    case COLOR_HIGHLIGHT: return 0x800000;  // COLORREF is 0x00BBGGRR
+    default: return 0;
+  }
+}
+
+HBRUSH GetSysColorBrush(int index) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kUser32, "GetSysColorBrush");
+  return reinterpret_cast<HBRUSH>(ULONG_PTR(0x6000 + index));
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kGdi32, "SetTextColor");
+  return std::exchange(m->dcColours[dc].text, color);
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kGdi32, "SetBkColor");
+  return std::exchange(m->dcColours[dc].back, color);
+}
+
 HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int width, int, UINT) {
   auto m = sim::Lock();
   sim::Enter(m.machine, kUser32, "LoadImageA");
@@ -284,6 +352,16 @@ void SetScreen(int width, int height, int dotsPerInch) {
 
 int QuitCode() { return Lock()->quitCode; }
 int OpenDeviceContexts() { return static_cast<int>(Lock()->deviceContexts.size()); }
+
+bool IsClassRegistered(const std::string& className) {
+  return Lock()->windowClasses.count(className) != 0;
+}
+
+DcColours ColoursOf(HDC dc) {
+  auto m = Lock();
+  const auto found = m->dcColours.find(dc);
+  return found == m->dcColours.end() ? DcColours{} : found->second;
+}
 
 }  // namespace sim
 

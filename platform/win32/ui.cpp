@@ -21,6 +21,11 @@ ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
   return fn(windowClass);
 }
 
+BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance) {
+  static const auto fn = Bind<decltype(&::UnregisterClassA)>(kUser32, "UnregisterClassA");
+  return fn(className, instance);
+}
+
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param) {
@@ -119,6 +124,26 @@ int GetDeviceCaps(HDC dc, int index) {
 HGDIOBJ GetStockObject(int object) {
   static const auto fn = Bind<decltype(&::GetStockObject)>(kGdi32, "GetStockObject");
   return fn(object);
+}
+
+DWORD GetSysColor(int index) {
+  static const auto fn = Bind<decltype(&::GetSysColor)>(kUser32, "GetSysColor");
+  return fn(index);
+}
+
+HBRUSH GetSysColorBrush(int index) {
+  static const auto fn = Bind<decltype(&::GetSysColorBrush)>(kUser32, "GetSysColorBrush");
+  return fn(index);
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color) {
+  static const auto fn = Bind<decltype(&::SetTextColor)>(kGdi32, "SetTextColor");
+  return fn(dc, color);
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+  static const auto fn = Bind<decltype(&::SetBkColor)>(kGdi32, "SetBkColor");
+  return fn(dc, color);
 }
 
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height,

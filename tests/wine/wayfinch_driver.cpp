@@ -12,36 +12,21 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
+#include "tests/wine/driver_support.h"
 
 namespace {
 
+using driver::Eventually;
+using driver::kPatience;
+using driver::Photograph;
+using driver::TextOf;
+
 std::string gMode, gProgram, gRecordFile, gShotFile;
-constexpr DWORD kPatience = 60000;  // Wine's first start of a program is slow
-
-std::string TextOf(HWND window) {
-  char buffer[512] = {};
-  ::GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
-
-// Waits for something the other process does; a deadline only so that a
-// broken program fails the test instead of hanging the run.
-template <typename Condition>
-bool Eventually(Condition condition) {
-  const DWORD start = ::GetTickCount();
-  while (!condition()) {
-    if (::GetTickCount() - start > kPatience) return false;
-    ::Sleep(100);
-  }
-  return true;
-}
 
 struct Search {
   DWORD process;
@@ -70,49 +55,7 @@ HWND FindTopWindow(DWORD process, const char* className, const char* title = nul
   return search.found;
 }
 
-std::vector<std::string> Recorded() {
-  std::vector<std::string> lines;
-  std::ifstream in(gRecordFile);
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty()) lines.push_back(line);
-  return lines;
-}
-
-// The desktop as a 24-bit bitmap file: Wine's virtual desktop draws the
-// title bars too, so this is what a user sees.
-void Photograph(const std::string& path) {
-  const HWND desktop = ::GetDesktopWindow();
-  RECT area;
-  ::GetClientRect(desktop, &area);
-  const int width = area.right, height = area.bottom;
-  HDC screen = ::GetDC(desktop);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  ::SelectObject(memory, old);
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  const DWORD stride = (width * 3 + 3) & ~3u;
-  std::vector<char> pixels(stride * height);
-  ::GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(desktop, screen);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
+std::vector<std::string> Recorded() { return driver::Recorded(gRecordFile); }
 
 class WayfinchProgram : public ::testing::Test {
  protected:
@@ -146,19 +89,8 @@ class WayfinchProgram : public ::testing::Test {
 PROCESS_INFORMATION WayfinchProgram::started{};
 HWND WayfinchProgram::window = nullptr;
 
-int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-wayfinch::PixelRect PlaceInParent(HWND control) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+using driver::PlaceInParent;
+using driver::ScreenDpi;
 
 }  // namespace
 
