@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "control/Reghack.h"
 #include "control/clsSupport.h"
@@ -50,6 +52,13 @@ class Scribbet {
   // else 0. Run-time errors (a function that cannot be bound, a message too
   // long to count) propagate as exceptions.
   std::int16_t WriteEvent(std::u16string& MessageString, std::int16_t& TypeOfEvent,
+                          std::u16string& YourAppName);
+
+  // The same for a message the caller keeps (a long one need not be copied):
+  // when the message comes back changed from the ANSI code page, MessageBack
+  // receives the changed text; otherwise it is left as it was.
+  std::int16_t WriteEvent(std::u16string_view MessageString,
+                          std::optional<std::u16string>& MessageBack, std::int16_t& TypeOfEvent,
                           std::u16string& YourAppName);
 
   // Runs when an instance is created: classifies the system and, unless it

@@ -35,6 +35,15 @@ Scribbet::~Scribbet() = default;
 
 std::int16_t Scribbet::WriteEvent(std::u16string& MessageString, std::int16_t& TypeOfEvent,
                                   std::u16string& YourAppName) {
+  std::optional<std::u16string> messageBack;
+  const std::int16_t result = WriteEvent(MessageString, messageBack, TypeOfEvent, YourAppName);
+  if (messageBack) MessageString = std::move(*messageBack);
+  return result;
+}
+
+std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
+                                  std::optional<std::u16string>& MessageBack,
+                                  std::int16_t& TypeOfEvent, std::u16string& YourAppName) {
   // The message length and its terminator, counted once, before anything else.
   if (MessageString.size() >= static_cast<std::size_t>(INT32_MAX))
     platform::RaiseOverflow("the message is too long");
@@ -65,7 +74,10 @@ std::int16_t Scribbet::WriteEvent(std::u16string& MessageString, std::int16_t& T
   platform::unique_hglobal buffer(platform::GlobalAlloc(GPTR, bufferSize));
   if (!buffer) return 0;
   platform::RtlMoveMemory(buffer.get(), message.c_str(), message.size() + 1);
-  TakeRoundTrip(MessageString, message);
+  if (!platform::IsAscii(MessageString)) {
+    std::u16string back = platform::FromAnsi(message);
+    if (back != MessageString) MessageBack = std::move(back);
+  }
 
   LPCSTR strings[1] = {static_cast<LPCSTR>(buffer.get())};
   const BOOL reported = platform::ReportEventA(eventSource.get(), static_cast<WORD>(*type), 0,

@@ -7,7 +7,6 @@
 
 #include <optional>
 
-#include "platform/ansi.h"
 
 namespace scribbet::com {
 
@@ -22,15 +21,14 @@ HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BST
                                     short* result) noexcept {
   if (!MessageString || !TypeOfEvent || !result) return E_POINTER;
   return Boundary(IID__Scribbet, [&] {
-    std::u16string message = TextOf(*MessageString);
+    // The message is read where it is: a long one is not copied.
+    std::optional<std::u16string> messageBack;
     std::int16_t type = *TypeOfEvent;
     std::u16string name = YourAppName ? TextOf(*YourAppName) : std::u16string();
-    const std::int16_t written = logic_.WriteEvent(message, type, name);
-    // New strings first, so running out of memory changes nothing. The
-    // caller's own strings are compared, not copies of them: a message may
-    // be long.
+    const std::int16_t written = logic_.WriteEvent(ViewOf(*MessageString), messageBack, type, name);
+    // New strings first, so running out of memory changes nothing.
     unique_bstr newMessage, newName;
-    if (!SameText(*MessageString, message)) newMessage = MakeBstr(message);
+    if (messageBack) newMessage = MakeBstr(*messageBack);
     if (YourAppName && !SameText(*YourAppName, name)) newName = MakeBstr(name);
     if (newMessage) {
       ::SysFreeString(*MessageString);
@@ -88,19 +86,16 @@ HRESULT ScribbetControl::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DIS
   VARIANT* nameArg = count == 3 && !IsMissing(params->rgvarg[0]) ? &params->rgvarg[0] : nullptr;
   try {
     if (IsMissing(messageArg) || IsMissing(typeArg)) return DISP_E_PARAMNOTOPTIONAL;
-    std::u16string message = TextArgument(messageArg, count - 1);
+    const TextArgument message(messageArg, count - 1);
     std::int16_t type = ShortArgument(typeArg, count - 2);
-    std::u16string name = nameArg ? TextArgument(*nameArg, 0) : std::u16string();
-    // Only text beyond ASCII can change on its way through the code page, so
-    // only such a message is kept to compare; a message may be long.
-    std::optional<std::u16string> messageBefore;
-    if (!platform::IsAscii(message)) messageBefore = message;
+    std::u16string name = nameArg ? std::u16string(TextArgument(*nameArg, 0).view()) : u"";
     const std::u16string nameBefore = name;
     const std::int16_t typeBefore = type;
 
-    const std::int16_t written = logic_.WriteEvent(message, type, name);
+    std::optional<std::u16string> messageBack;
+    const std::int16_t written = logic_.WriteEvent(message.view(), messageBack, type, name);
 
-    if (messageBefore && message != *messageBefore) StoreText(messageArg, message);
+    if (messageBack) StoreText(messageArg, *messageBack);
     if (type != typeBefore) StoreShort(typeArg, type);
     if (nameArg && name != nameBefore) StoreText(*nameArg, name);
     if (result) {

@@ -81,14 +81,16 @@ bool IsMissing(const VARIANT& argument) {
   return value.vt == VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND;
 }
 
-std::u16string TextArgument(VARIANT& argument, UINT index) {
-  // Text needs no coercion, and a copy of a long message costs.
+TextArgument::TextArgument(VARIANT& argument, UINT index) {
   const VARIANT& value = Referenced(argument);
-  if (value.vt == VT_BSTR) return TextOf(value.bstrVal);
-  if (value.vt == (VT_BYREF | VT_BSTR) && value.pbstrVal) return TextOf(*value.pbstrVal);
-  unique_variant text;
-  Coerce(text, argument, VT_BSTR, index);
-  return TextOf(text.bstrVal);
+  if (value.vt == VT_BSTR) {
+    text_ = ViewOf(value.bstrVal);
+  } else if (value.vt == (VT_BYREF | VT_BSTR) && value.pbstrVal) {
+    text_ = ViewOf(*value.pbstrVal);
+  } else {
+    Coerce(coerced_, argument, VT_BSTR, index);
+    text_ = ViewOf(coerced_.bstrVal);
+  }
 }
 
 short ShortArgument(VARIANT& argument, UINT index) {

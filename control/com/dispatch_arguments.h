@@ -8,6 +8,9 @@
 #include <oaidl.h>
 
 #include <string>
+#include <string_view>
+
+#include "control/com/owners.h"
 
 namespace scribbet::com {
 
@@ -20,9 +23,21 @@ struct ArgumentError {
 // True for an optional argument the caller left out.
 bool IsMissing(const VARIANT& argument);
 
-// The argument coerced to text or to a 16-bit integer; raises ArgumentError
-// (DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW) when it cannot be.
-std::u16string TextArgument(VARIANT& argument, UINT index);
+// The argument as text, read where it is when it already is text (a long
+// message is not copied), else coerced; raises ArgumentError
+// (DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW) when it cannot be. The view lives
+// as long as this object and the caller's argument.
+class TextArgument {
+ public:
+  TextArgument(VARIANT& argument, UINT index);
+  std::u16string_view view() const { return text_; }
+
+ private:
+  unique_variant coerced_;
+  std::u16string_view text_;
+};
+
+// The argument coerced to a 16-bit integer; raises ArgumentError as above.
 short ShortArgument(VARIANT& argument, UINT index);
 
 // Writes the value back into a by-reference argument, in the type the

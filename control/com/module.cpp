@@ -71,9 +71,11 @@ unique_bstr MakeBstr(const std::u16string& text) {
   return bstr;
 }
 
-std::u16string TextOf(BSTR text) {
+std::u16string TextOf(BSTR text) { return std::u16string(ViewOf(text)); }
+
+std::u16string_view ViewOf(BSTR text) {
   if (!text) return {};
-  return std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text));
+  return std::u16string_view(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text));
 }
 
 bool SameText(BSTR bstr, const std::u16string& text) {

@@ -6,6 +6,7 @@
 #include <wrl/client.h>
 
 #include <string>
+#include <string_view>
 
 #include "platform/handles.h"
 
@@ -26,6 +27,8 @@ struct unique_variant : VARIANT {
 unique_bstr MakeBstr(const std::u16string& text);
 // The text of a BSTR; a null BSTR is the empty text.
 std::u16string TextOf(BSTR text);
+// The text of a BSTR where it is, valid while the BSTR lives.
+std::u16string_view ViewOf(BSTR text);
 // Whether the BSTR holds exactly the text (a null BSTR holds the empty text).
 bool SameText(BSTR bstr, const std::u16string& text);
 
