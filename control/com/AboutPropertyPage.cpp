@@ -5,6 +5,7 @@
 #include "control/com/AboutPropertyPage.h"
 
 #include "control/com/com_error.h"
+#include "control/com/type_info.h"
 #include "control/com/maker_logo.h"
 #include "control/com/module.h"
 #include "platform/screen.h"
@@ -15,20 +16,10 @@ AboutPropertyPage::AboutPropertyPage() = default;
 
 AboutPropertyPage::~AboutPropertyPage() = default;
 
-HRESULT AboutPropertyPage::GetTypeInfoCount(UINT* count) noexcept {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
+HRESULT AboutPropertyPage::GetTypeInfoCount(UINT* count) noexcept { return OneTypeInfo(count); }
 
 HRESULT AboutPropertyPage::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  if (index != 0) return DISP_E_BADINDEX;
-  return Boundary(IID_IDispatch, [&] {
-    *info = TypeInfoOf(IID__AboutProperty);
-    return S_OK;
-  });
+  return TypeInfoFromLibrary(IID__AboutProperty, index, info);
 }
 
 HRESULT AboutPropertyPage::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,

@@ -3,6 +3,7 @@
 #include "control/com/ScribbetControl.h"
 
 #include "control/com/com_error.h"
+#include "control/com/type_info.h"
 #include "control/com/dispatch_arguments.h"
 
 #include <optional>
@@ -44,20 +45,10 @@ HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BST
   });
 }
 
-HRESULT ScribbetControl::GetTypeInfoCount(UINT* count) noexcept {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
+HRESULT ScribbetControl::GetTypeInfoCount(UINT* count) noexcept { return OneTypeInfo(count); }
 
 HRESULT ScribbetControl::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  if (index != 0) return DISP_E_BADINDEX;
-  return Boundary(IID_IDispatch, [&] {
-    *info = TypeInfoOf(IID__Scribbet);
-    return S_OK;
-  });
+  return TypeInfoFromLibrary(IID__Scribbet, index, info);
 }
 
 HRESULT ScribbetControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,

@@ -4,6 +4,8 @@
 // Wine's own URL handler are checked end to end in tests/wine).
 #include <gtest/gtest.h>
 
+#include "tests/support/windows.h"
+
 #include <memory>
 
 #include "control/AboutPageLayout.h"
@@ -27,19 +29,8 @@ namespace {
 constexpr char kClassName[] = "Scribbet.AboutProperty";
 constexpr PixelRect kFramePlace{6, 28, 320, 280};
 
-HINSTANCE ThisProgram() {
-#ifdef _WIN32
-  return ::GetModuleHandleA(nullptr);
-#else
-  return nullptr;
-#endif
-}
-
-std::string TextOf(HWND window) {
-  char buffer[2048] = {};
-  platform::GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
+using testing_support::ThisProgram;
+using testing_support::WindowText;
 
 bool ClassRegistered() {
 #ifdef _WIN32
@@ -120,7 +111,7 @@ constexpr char kHandlerAndSite[] = "rundll32.exe url.dll,FileProtocolHandler www
 }  // namespace
 
 TEST_F(AboutPropertyTest, InitializeShowsTheAboutTextWithOneEmptyLineAndNoTrailingBreak) {
-  const std::string text = TextOf(Control(scribbet::kAboutTextId));
+  const std::string text = WindowText(Control(scribbet::kAboutTextId));
   EXPECT_EQ(text, kAboutText);
   EXPECT_EQ(text.find("\r\n\r\n"), text.rfind("\r\n\r\n")) << "more than one empty line";
   EXPECT_EQ(text.find("\r\n\r\n\r\n"), std::string::npos);
@@ -128,13 +119,13 @@ TEST_F(AboutPropertyTest, InitializeShowsTheAboutTextWithOneEmptyLineAndNoTraili
 
   // A second run sets the same text again, not a second copy.
   page->PropertyPage_Initialize();
-  EXPECT_EQ(TextOf(Control(scribbet::kAboutTextId)), kAboutText);
+  EXPECT_EQ(WindowText(Control(scribbet::kAboutTextId)), kAboutText);
 }
 
 TEST_F(AboutPropertyTest, TheOtherControlsCarryTheirDesignedTexts) {
-  EXPECT_EQ(TextOf(Control(scribbet::kVisitCorvennaCommandId)), "&Visit Corvenna Online");
-  EXPECT_EQ(TextOf(Control(scribbet::kMakerTextId)), kMakerText);
-  EXPECT_EQ(TextOf(Control(scribbet::kMakerLogoImageId)), "");
+  EXPECT_EQ(WindowText(Control(scribbet::kVisitCorvennaCommandId)), "&Visit Corvenna Online");
+  EXPECT_EQ(WindowText(Control(scribbet::kMakerTextId)), kMakerText);
+  EXPECT_EQ(WindowText(Control(scribbet::kMakerLogoImageId)), "");
 }
 
 TEST_F(AboutPropertyTest, TextBoxesTakeTheButtonFaceAndMakerTextTheHighlight) {
@@ -169,7 +160,7 @@ TEST_F(AboutPropertyTest, TwoPagesShareTheClassUntilTheLastOneGoes) {
   auto second = std::make_unique<AboutProperty>(ThisProgram(), frame.get(), kFramePlace, Logo());
   page.reset();
   EXPECT_TRUE(ClassRegistered()) << "taken from under the second page";
-  EXPECT_EQ(TextOf(second->Control(scribbet::kAboutTextId)), kAboutText);
+  EXPECT_EQ(WindowText(second->Control(scribbet::kAboutTextId)), kAboutText);
   second.reset();
 }
 

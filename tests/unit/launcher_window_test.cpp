@@ -4,6 +4,8 @@
 // to end in tests/wine).
 #include <gtest/gtest.h>
 
+#include "tests/support/windows.h"
+
 #include <memory>
 
 #include "launcher/frmWayfinch.h"
@@ -21,19 +23,8 @@ using wayfinch::frmWayfinch;
 
 namespace {
 
-HINSTANCE ThisProgram() {
-#ifdef _WIN32
-  return ::GetModuleHandleA(nullptr);
-#else
-  return nullptr;
-#endif
-}
-
-std::string TextOf(HWND window) {
-  char buffer[256] = {};
-  platform::GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
+using testing_support::ThisProgram;
+using testing_support::WindowText;
 
 class LauncherWindowTest : public ::testing::Test {
  protected:
@@ -79,12 +70,12 @@ constexpr char kHelpCommand[] =
 }  // namespace
 
 TEST_F(LauncherWindowTest, AtLoadTheCaptionsAreSetAndTheSiteOptionIsSelected) {
-  EXPECT_EQ(TextOf(form->Window()), "Scribbet Info ...");
-  EXPECT_EQ(TextOf(Control(wayfinch::kVisitCorvennaOptionId)), "Visit Corvenna Software Online");
-  EXPECT_EQ(TextOf(Control(wayfinch::kViewHelpOptionId)), "View Scribbet HTML Documentation");
-  EXPECT_EQ(TextOf(Control(wayfinch::kCmdGoId)), "&Go!");
-  EXPECT_EQ(TextOf(Control(wayfinch::kCmdExitId)), "&Exit");
-  EXPECT_EQ(TextOf(Control(wayfinch::kOptionFrameId)), "");
+  EXPECT_EQ(WindowText(form->Window()), "Scribbet Info ...");
+  EXPECT_EQ(WindowText(Control(wayfinch::kVisitCorvennaOptionId)), "Visit Corvenna Software Online");
+  EXPECT_EQ(WindowText(Control(wayfinch::kViewHelpOptionId)), "View Scribbet HTML Documentation");
+  EXPECT_EQ(WindowText(Control(wayfinch::kCmdGoId)), "&Go!");
+  EXPECT_EQ(WindowText(Control(wayfinch::kCmdExitId)), "&Exit");
+  EXPECT_EQ(WindowText(Control(wayfinch::kOptionFrameId)), "");
   EXPECT_TRUE(Checked(wayfinch::kVisitCorvennaOptionId));
   EXPECT_FALSE(Checked(wayfinch::kViewHelpOptionId));
   EXPECT_EQ(wayfinch::OptionValue(Control(wayfinch::kVisitCorvennaOptionId)), -1);
