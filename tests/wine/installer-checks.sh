@@ -96,7 +96,7 @@ Set c = CreateObject("ScribbetLib.Scribbet")
 t = 3
 WScript.Echo c.WriteEvent("installed and working", t, "$source") & " " & t
 VBS
-  output=$(WINEDEBUG=-all,+eventlog wine "$cscript" //nologo 'C:\write-one.vbs' </dev/null 2>"$trace" | tr -d '\r')
+  output=$(WINEDEBUG=-all,+eventlog "${script_host[@]}" //nologo 'C:\write-one.vbs' </dev/null 2>"$trace" | tr -d '\r')
   check "WriteEvent from VBScript returns 1, type 3 becomes 4 (got '$output')" test "$output" = "1 4"
   check "the event log received the message" grep -q 'eventlog:.*installed and working' "$trace"
   check "event source '$source' registered" reg_has_key "$sources_key\\$source"
