@@ -2,11 +2,15 @@
 # Every test gets its own prefix, a recorder standing in for the web browser,
 # and its GoogleTest driver's result read back from the XML report.
 
-# wine_test_prefix PROGRAM PREFIX: the prefix, made for PROGRAM's architecture.
+# wine_test_prefix PROGRAM PREFIX: the prefix, made for PROGRAM's architecture,
+# or for the one PROGRAM names: win32 or win64.
 wine_test_prefix() {
-  case "$(file -b "$1")" in
-    *x86-64*) export WINEARCH=win64 ;;
-    *)        export WINEARCH=win32 ;;
+  case "$1" in
+    win32|win64) export WINEARCH=$1 ;;
+    *) case "$(file -b "$1")" in
+         *x86-64*) export WINEARCH=win64 ;;
+         *)        export WINEARCH=win32 ;;
+       esac ;;
   esac
   export WINEPREFIX=$2
   export WINEDEBUG=-all

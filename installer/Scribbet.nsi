@@ -1,0 +1,145 @@
+; Scribbet Setup: Scribbet.ocx into the system directory, registered there
+; (where every event source the control registers points the event viewer);
+; Wayfinch.exe and help.htm into a program folder with Start-menu entries;
+; an uninstaller. installer/make-setup builds it once per target.
+;
+; Defines: VERSION (1.5.0), ARCH (x86 or x64), BIN_DIR (the build's bin
+; folder), OUTFILE.
+Unicode true
+SetCompressor /SOLID lzma
+
+!include LogicLib.nsh
+!include x64.nsh
+!include WordFunc.nsh
+
+!include target.nsh
+!include names.nsh
+!include checks.nsh
+!include registration.nsh
+!include removal.nsh
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "${PROGRAM_FILES}\Scribbet"
+RequestExecutionLevel admin
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey ProductName "Scribbet"
+VIAddVersionKey CompanyName "${PUBLISHER}"
+VIAddVersionKey FileDescription "${PRODUCT} Setup"
+VIAddVersionKey FileVersion "${VERSION}"
+VIAddVersionKey ProductVersion "${VERSION}"
+VIAddVersionKey LegalCopyright "${PUBLISHER}"
+
+Page directory SkipFolderOnReinstall
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Var previousVersion
+
+Function .onInit
+  !insertmacro UseTargetSystem
+  !insertmacro RequireAdministrator
+  ReadRegStr $previousVersion HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+  !insertmacro RefuseNewerInstalled $previousVersion
+  ; Repair and upgrade go where the installation already is: one copy only.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
+  ${EndIf}
+FunctionEnd
+
+Function SkipFolderOnReinstall
+  ${If} $previousVersion != ""
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Section "Scribbet"
+  SectionIn RO
+  ; Everything that could stop us is checked before anything changes.
+  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
+  !insertmacro RefuseFileInUse "$INSTDIR\Wayfinch.exe"
+  !insertmacro RefuseFileInUse "$INSTDIR\help.htm"
+  !insertmacro RefuseFileInUse "$INSTDIR\${UNINSTALLER}"
+
+  ; The old build's registration goes with its file; the new one writes its own.
+  ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
+    !insertmacro UnregisterControl
+  ${EndIf}
+
+  ; "try": a file that cannot be written sets the error flag instead of
+  ; asking, which a silent setup could not answer.
+  ClearErrors
+  SetOverwrite try
+  SetOutPath "$SYSDIR"
+  File "${BIN_DIR}\${CONTROL_FILE}"
+  SetOutPath "$INSTDIR"
+  File "${BIN_DIR}\Wayfinch.exe"
+  File "${BIN_DIR}\help.htm"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  ${If} ${Errors}
+    Call RollBack
+    MessageBox MB_OK|MB_ICONSTOP "Setup could not write its files into $SYSDIR and $INSTDIR. \
+      ${ROLLED_BACK}" /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
+
+  !insertmacro RegisterControl
+  ${If} ${Errors}
+    Call RollBack
+    MessageBox MB_OK|MB_ICONSTOP "${CONTROL_FILE} could not be registered. \
+      ${ROLLED_BACK}" /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
+
+  SetShellVarContext all
+  CreateDirectory "$SMPROGRAMS\${MENU_FOLDER}"
+  CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\${MENU_LAUNCHER}" "$INSTDIR\Wayfinch.exe"
+  CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\${MENU_HELP}" "$INSTDIR\help.htm"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; A failed installation takes itself off again, as the uninstaller would.
+Function RollBack
+  !insertmacro RemoveInstallation
+FunctionEnd
+
+Function un.onInit
+  !insertmacro UseTargetSystem
+  !insertmacro RequireAdministrator
+FunctionEnd
+
+Section "Uninstall"
+  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
+  !insertmacro RefuseFileInUse "$INSTDIR\Wayfinch.exe"
+  !insertmacro RemoveInstallation
+  ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
+  ${OrIf} ${FileExists} "$INSTDIR\Wayfinch.exe"
+    MessageBox MB_OK|MB_ICONSTOP "Some of Scribbet's files could not be removed." /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
+  ; Removing a source's key would leave the entries it wrote without their text.
+  DetailPrint "Event sources kept under HKLM\${EVENT_SOURCES_KEY}"
+  MessageBox MB_OK|MB_ICONINFORMATION "Scribbet has been removed.$\n$\n\
+    The event sources that programs registered through Scribbet were left in place, under \
+    HKEY_LOCAL_MACHINE\${EVENT_SOURCES_KEY}, because removing them would make the entries \
+    already in the Application log unreadable; installing Scribbet again makes those entries \
+    readable again.$\n$\nTo remove a source by hand, clear the Application log and then delete \
+    the source's key with the Registry Editor, as the section $\"Removing event sources$\" of \
+    Scribbet's help page explains." /SD IDOK
+SectionEnd

@@ -1,0 +1,21 @@
+; What the installation is called and where its pieces go; the uninstaller
+; and the tests find them by these names.
+!define PRODUCT "Scribbet ${VERSION}${ARCH_SUFFIX}"
+!define PUBLISHER "Corvenna Software"
+!define CONTROL_FILE "Scribbet.ocx"
+!define UNINSTALLER "Uninstall.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Scribbet"
+!define MENU_FOLDER "Scribbet${ARCH_SUFFIX}"
+!define MENU_LAUNCHER "Scribbet Info.lnk"
+!define MENU_HELP "Scribbet Help.lnk"
+!define EVENT_SOURCES_KEY "System\CurrentControlSet\Services\EventLog\Application"
+
+; Exit codes of a silent run beyond NSIS's own (1 cancelled, 2 aborted), so a
+; script that installs Scribbet can tell why it did not happen.
+!define EXIT_NOT_ADMIN 740         ; ERROR_ELEVATION_REQUIRED
+!define EXIT_NEWER_INSTALLED 1638  ; ERROR_PRODUCT_VERSION
+!define EXIT_IN_USE 32             ; ERROR_SHARING_VIOLATION
+!define EXIT_FAILED 1603           ; ERROR_INSTALL_FAILURE
+
+!define ROLLED_BACK "Setup took Scribbet off this computer again, so that no half-installed \
+  copy is left. Remove the cause and run Setup again."

@@ -1,0 +1,104 @@
+# What the installer tests look at in the prefix, as shell functions; sourced
+# by installer-test after wine-test-lib.sh. Every check reports what it found
+# and counts a failure instead of stopping, so one run shows every fault.
+
+failures=0
+fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
+}
+check_not() {
+  local what=$1; shift
+  if "$@" >/dev/null 2>&1; then fail "$what"; else pass "$what"; fi
+}
+
+# The registry as the control's own bitness sees it ($REG_VIEW: /reg:32,
+# /reg:64 or nothing on a 32-bit prefix).
+reg_has_key() { wine reg query "$1" $REG_VIEW </dev/null; }
+reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME), or nothing
+  local name=${2:-(Default)} which=(/ve)
+  [ -n "${2:-}" ] && which=(/v "$2")
+  { wine reg query "$1" "${which[@]}" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
+    sed -n "s/^ *$name *REG_[A-Z_]* *//p"
+}
+
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Scribbet'
+sources_key='HKLM\System\CurrentControlSet\Services\EventLog\Application'
+
+# run_setup EXPECTED-STATUS PROGRAM ARGS...: runs a setup or uninstaller
+# (ARGS with /S) and checks its exit status, which Unix cuts to 8 bits.
+run_setup() {
+  local expected=$1 status=0
+  shift
+  wine "$@" </dev/null >/dev/null 2>&1 || status=$?
+  if [ "$status" -eq $((expected & 255)) ]; then pass "$* exits with $expected"
+  else fail "$* exits with $status, not $((expected & 255)) ($expected)"; fi
+}
+
+# uninstall EXPECTED-STATUS: the installed uninstaller, run from a copy as
+# NSIS runs itself, waiting for it to finish. "_?=" must reach it unquoted,
+# blanks and all, so cmd starts it.
+uninstall() {
+  local expected=$1 folder
+  folder=$(reg_value "$uninstall_key" InstallLocation)
+  cp "$(unix_path "$folder")/Uninstall.exe" "$WINEPREFIX/drive_c/uninstall-copy.exe"
+  run_setup "$expected" cmd /c "C:\\uninstall-copy.exe /S _?=$folder"
+  rm -f "$WINEPREFIX/drive_c/uninstall-copy.exe"
+}
+
+# unix_path 'C:\...': the file in the prefix.
+unix_path() {
+  local p=${1#[Cc]:}
+  printf '%s/drive_c%s' "$WINEPREFIX" "${p//\\//}"
+}
+
+# check_installed VERSION: every piece in place, recorded once.
+check_installed() {
+  local version=$1 folder
+  folder=$(reg_value "$uninstall_key" InstallLocation)
+  check "uninstall key records version $version" test "$(reg_value "$uninstall_key" DisplayVersion)" = "$version"
+  check "program folder recorded ($folder)" test -n "$folder"
+  check "Scribbet.ocx in $system_dir" test -f "$system_dir/Scribbet.ocx"
+  check "Scribbet.ocx is this build's" cmp "$system_dir/Scribbet.ocx" "$bin/Scribbet.ocx"
+  [ -n "$other_system_dir" ] &&
+    check_not "no Scribbet.ocx in $other_system_dir" test -e "$other_system_dir/Scribbet.ocx"
+  for f in Wayfinch.exe help.htm Uninstall.exe; do
+    check "$f in the program folder" test -f "$(unix_path "$folder")/$f"
+  done
+  check "help.htm is this build's" cmp "$(unix_path "$folder")/help.htm" "$bin/help.htm"
+  for link in "Scribbet Info.lnk" "Scribbet Help.lnk"; do
+    check "Start menu: $link" test -f "$start_menu/$link"
+  done
+  check "ScribbetLib.Scribbet registered" reg_has_key 'HKCR\ScribbetLib.Scribbet\CLSID'
+}
+
+# check_removed CLSID: nothing of the installation left.
+check_removed() {
+  local clsid=$1
+  check_not "Scribbet.ocx gone from $system_dir" test -e "$system_dir/Scribbet.ocx"
+  check_not "program folder gone" test -e "$program_folder"
+  check_not "Start-menu folder gone" test -e "$start_menu"
+  check_not "uninstall key gone" reg_has_key "$uninstall_key"
+  check_not "ProgID gone" reg_has_key 'HKCR\ScribbetLib.Scribbet'
+  check_not "class $clsid gone" reg_has_key "HKCR\\CLSID\\$clsid"
+}
+
+# check_control_works SOURCE: a VBScript creates the control by its ProgID
+# and writes one entry; the script's result and Wine's event-log trace agree.
+check_control_works() {
+  local source=$1 script=$WINEPREFIX/drive_c/write-one.vbs trace output
+  trace=$(mktemp "$work/trace.XXXXXX")
+  cat >"$script" <<VBS
+Set c = CreateObject("ScribbetLib.Scribbet")
+t = 3
+WScript.Echo c.WriteEvent("installed and working", t, "$source") & " " & t
+VBS
+  output=$(WINEDEBUG=-all,+eventlog "${script_host[@]}" //nologo 'C:\write-one.vbs' </dev/null 2>"$trace" | tr -d '\r')
+  check "WriteEvent from VBScript returns 1, type 3 becomes 4 (got '$output')" test "$output" = "1 4"
+  check "the event log received the message" grep -q 'eventlog:.*installed and working' "$trace"
+  check "event source '$source' registered" reg_has_key "$sources_key\\$source"
+  rm -f "$trace" "$script"
+}
