@@ -13,6 +13,9 @@ namespace platform::sim {
 // Back to a fresh machine: empty registry, no faults, code page 1252,
 // Windows NT 4.0 in C:\WINNT, nothing recorded.
 void Reset();
+// Drops what was recorded (reports, source opens, calls) and keeps the
+// machine as it is: a long run would otherwise hold every report.
+void ForgetRecords();
 
 // Keys under HKEY_LOCAL_MACHINE can be read but not created, opened for
 // writing, written or deleted (status 5), as for a user without rights.

@@ -49,6 +49,16 @@ void Reset() {
   m.machine = Machine();
 }
 
+void ForgetRecords() {
+  auto m = Lock();
+  m->reports.clear();
+  m->reports.shrink_to_fit();
+  m->sourceOpens.clear();
+  m->sourceOpens.shrink_to_fit();
+  m->calls.clear();
+  m->calls.shrink_to_fit();
+}
+
 void DenyLocalMachineWrites(bool deny) { Lock()->denyLocalMachineWrites = deny; }
 void FailGlobalAlloc(bool fail) { Lock()->failGlobalAlloc = fail; }
 void FailRegisterEventSource(bool fail) { Lock()->failRegisterEventSource = fail; }

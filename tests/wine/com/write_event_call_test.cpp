@@ -1,6 +1,7 @@
 // WriteEvent called through the vtable and through IDispatch, as C++ callers
 // and script hosts call it: results, write-backs, refusals.
 #include "tests/wine/com/com_support.h"
+#include "tests/wine/com/dispatch_call.h"
 
 #include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
@@ -8,55 +9,6 @@
 using namespace com_testing;
 
 namespace {
-
-constexpr DISPID kWriteEvent = 0x60030000;
-
-// The arguments of one Automation call, given first to last and stored last
-// first as IDispatch wants them.
-struct Call {
-  std::vector<VARIANT> arguments;  // first to last; owned by the test
-  unique_variant result;
-  UINT argumentError = 12345;
-  EXCEPINFO exception = {};
-
-  HRESULT Invoke(IDispatch* object, DISPID member = kWriteEvent, WORD flags = DISPATCH_METHOD) {
-    std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
-    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    return object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
-                          &exception, &argumentError);
-  }
-};
-
-VARIANT ByValue(VARTYPE type) {
-  VARIANT v;
-  ::VariantInit(&v);
-  v.vt = type;
-  return v;
-}
-
-VARIANT Reference(VARIANT* variable) {
-  VARIANT v = ByValue(VT_BYREF | VT_VARIANT);
-  v.pvarVal = variable;
-  return v;
-}
-
-struct Variable : unique_variant {
-  explicit Variable(const wchar_t* text) {
-    vt = VT_BSTR;
-    bstrVal = ::SysAllocString(text);
-  }
-  explicit Variable(short number) {
-    vt = VT_I2;
-    iVal = number;
-  }
-  Variable() = default;
-};
-
-ComPtr<IDispatch> Dispatch(const ComPtr<_Scribbet>& control) {
-  ComPtr<IDispatch> dispatch;
-  EXPECT_EQ(control.As(&dispatch), S_OK);
-  return dispatch;
-}
 
 class WriteEventCall : public ::testing::Test {
  protected:

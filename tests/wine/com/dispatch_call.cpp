@@ -1,0 +1,41 @@
+#include "tests/wine/com/dispatch_call.h"
+
+namespace com_testing {
+
+HRESULT Call::Invoke(IDispatch* object, DISPID member, WORD flags) {
+  std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
+  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+  return object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
+                        &exception, &argumentError);
+}
+
+VARIANT ByValue(VARTYPE type) {
+  VARIANT v;
+  ::VariantInit(&v);
+  v.vt = type;
+  return v;
+}
+
+VARIANT Reference(VARIANT* variable) {
+  VARIANT v = ByValue(VT_BYREF | VT_VARIANT);
+  v.pvarVal = variable;
+  return v;
+}
+
+Variable::Variable(const wchar_t* text) {
+  vt = VT_BSTR;
+  bstrVal = ::SysAllocString(text);
+}
+
+Variable::Variable(short number) {
+  vt = VT_I2;
+  iVal = number;
+}
+
+ComPtr<IDispatch> Dispatch(const ComPtr<_Scribbet>& control) {
+  ComPtr<IDispatch> dispatch;
+  EXPECT_EQ(control.As(&dispatch), S_OK);
+  return dispatch;
+}
+
+}  // namespace com_testing

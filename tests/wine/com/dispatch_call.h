@@ -1,0 +1,37 @@
+// Automation calls of WriteEvent as a test builds them: arguments given
+// first to last, stored last first as IDispatch wants them.
+#pragma once
+
+#include <vector>
+
+#include "tests/wine/com/com_support.h"
+
+namespace com_testing {
+
+inline constexpr DISPID kWriteEvent = 0x60030000;
+
+// The arguments of one call; the VARIANTs are owned by the test.
+struct Call {
+  std::vector<VARIANT> arguments;  // first to last
+  unique_variant result;
+  UINT argumentError = 12345;
+  EXCEPINFO exception = {};
+
+  HRESULT Invoke(IDispatch* object, DISPID member = kWriteEvent, WORD flags = DISPATCH_METHOD);
+};
+
+// A VARIANT of the type with zeroed data, owned by nobody.
+VARIANT ByValue(VARTYPE type);
+// A VT_BYREF|VT_VARIANT reference to the variable, as VBScript passes one.
+VARIANT Reference(VARIANT* variable);
+
+// A caller's variable, cleared when it goes.
+struct Variable : unique_variant {
+  explicit Variable(const wchar_t* text);
+  explicit Variable(short number);
+  Variable() = default;
+};
+
+ComPtr<IDispatch> Dispatch(const ComPtr<_Scribbet>& control);
+
+}  // namespace com_testing
