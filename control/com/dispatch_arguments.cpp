@@ -35,8 +35,11 @@ void Coerce(unique_variant& out, VARIANT& argument, VARTYPE type, UINT index) {
   // A reference to a reference is no valid argument. Automation on some
   // systems reads through both levels, but a result could only be written
   // back through the first: the caller would never see it.
-  if (Referenced(argument).vt == (VT_BYREF | VT_VARIANT))
-    throw ArgumentError{DISP_E_TYPEMISMATCH, index};
+  const VARIANT& value = Referenced(argument);
+  if (value.vt == (VT_BYREF | VT_VARIANT)) throw ArgumentError{DISP_E_TYPEMISMATCH, index};
+  // A reference to nothing is refused here: not every VariantChangeType
+  // checks the pointer before it reads through it.
+  if ((value.vt & VT_BYREF) && !value.byref) throw ArgumentError{DISP_E_TYPEMISMATCH, index};
   const HRESULT hr = ::VariantChangeType(&out, &Referenced(argument), 0, type);
   if (SUCCEEDED(hr)) return;
   if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
