@@ -118,8 +118,10 @@ std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
 const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 
 }  // namespace
+#endif
 
 class FaultFuzzTest : public WriteEventTest {
+#ifndef _WIN32
  protected:
   static unsigned Seed() {
     const char* text = std::getenv("SCRIBBET_FAULT_SEED");
@@ -138,8 +140,8 @@ class FaultFuzzTest : public WriteEventTest {
           << "source " << platform::ToAnsi(name) << " counts as registered without its types";
     }
   }
-};
 #endif
+};
 
 TEST_F(FaultFuzzTest, EveryFaultAloneAndCombinedGivesTheRuledOutcome) {
   SKIP_UNLESS_SIMULATED();
