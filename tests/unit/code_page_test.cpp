@@ -1,0 +1,125 @@
+// Text in the script of the ANSI code page the process runs under, and text
+// that page cannot hold, on its way to the event log and the registry. The
+// suite runs once per code page (see tests/unit/CMakeLists.txt).
+#include "tests/unit/write_event_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/ansi.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct PageTexts {
+  std::u16string held;         // text of the page's own script
+  std::size_t heldBytes;       // its length in the page
+  std::u16string nameStem;     // a source name in that script
+  std::u16string foreign;      // characters the page has no place for
+};
+
+// Japanese in 932 takes two bytes a character, its half-width katakana one.
+const PageTexts* TextsOf(UINT codePage) {
+  static const PageTexts k932{u"\u65e5\u672c\u8a9e\u306e\u30c6\u30ad\u30b9\u30c8 \uff76\uff85", 19,
+                              u"\u65e5\u672c\u8a9e", u"\ud55c\uad6d\uc5b4"};
+  static const PageTexts k1251{u"\u0416\u0443\u0440\u043d\u0430\u043b \u0441\u043e\u0431\u044b"
+                               u"\u0442\u0438\u0439", 14,
+                               u"\u0416\u0443\u0440\u043d\u0430\u043b", u"\u65e5\u672c\u8a9e"};
+  static const PageTexts k1252{u"Caf\u00e9 cr\u00e8me \u00fcber", 15, u"Caf\u00e9",
+                               u"\u65e5\u672c\u8a9e"};
+  switch (codePage) {
+    case 932: return &k932;
+    case 1251: return &k1251;
+    case 1252: return &k1252;
+    default: return nullptr;
+  }
+}
+
+const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
+
+}  // namespace
+
+TEST(CodePage, IsTheOneTheRunAskedFor) {
+  const char* expected = std::getenv("SCRIBBET_EXPECTED_CODE_PAGE");
+  const UINT page = expected && *expected ? std::strtoul(expected, nullptr, 10) : 1252;
+  EXPECT_EQ(platform::AnsiCodePage(), page);
+}
+
+class CodePageTest : public WriteEventTest {
+ protected:
+  void SetUp() override {
+    WriteEventTest::SetUp();
+    texts = TextsOf(platform::AnsiCodePage());
+    if (!texts) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+  }
+  const PageTexts* texts = nullptr;
+};
+
+TEST_F(CodePageTest, TextOfThePageArrivesIntactInTheLogAndTheRegistry) {
+  const std::u16string name = UniqueName(texts->nameStem);
+  const Call call = Write(texts->held, 3, name);
+  EXPECT_EQ(call.result, 1);
+  EXPECT_EQ(call.message, texts->held);
+  EXPECT_EQ(call.name, name);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{texts->held});
+  EXPECT_EQ(events[0].dataSize, std::max(texts->held.size(), texts->heldBytes) + 1);
+  if (events[0].source) {
+    EXPECT_EQ(*events[0].source, name);
+  }
+  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(name)));
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
+
+  // A second call finds the source registered under that name.
+  EXPECT_EQ(Write(texts->held, 1, name).result, 1);
+  EXPECT_EQ(Events().size(), 2u);
+}
+
+TEST_F(CodePageTest, CharactersThePageCannotHoldBecomeItsDefaultCharacter) {
+  const std::u16string marks(texts->foreign.size(), u'?');
+  const Call call = Write(u"ab" + texts->foreign + u"cd", 2, UniqueName(u"x" + texts->foreign));
+  EXPECT_EQ(call.result, 1);
+  // One default character for each, and nothing before or after them lost.
+  EXPECT_EQ(call.message, u"ab" + marks + u"cd");
+  ASSERT_EQ(call.name.substr(0, 1 + marks.size()), u"x" + marks);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{call.message});
+  EXPECT_EQ(events[0].dataSize, call.message.size() + 1);
+  if (events[0].data) {
+    const std::string bytes = "ab" + std::string(marks.size(), '?') + "cd";
+    std::vector<std::uint8_t> expected(bytes.begin(), bytes.end());
+    expected.push_back(0);
+    EXPECT_EQ(*events[0].data, expected);
+  }
+  if (events[0].source) {
+    EXPECT_EQ(*events[0].source, call.name);
+  }
+  // The source is registered under the name as the page gave it back.
+  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(call.name)));
+  EXPECT_EQ(ReadStoredValue(SourceKey(call.name), u"EventMessageFile"), kOurMessageFile);
+}
+
+TEST_F(CodePageTest, LongTextOfThePageIsReportedWhole) {
+  const std::size_t copies = 20000 / texts->held.size();
+  std::u16string message;
+  for (std::size_t i = 0; i < copies; ++i) message += texts->held;
+  const Call call = Write(message, 3, UniqueName(u"long"));
+  EXPECT_EQ(call.result, 1);
+  EXPECT_EQ(call.message, message);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].dataSize, copies * std::max(texts->held.size(), texts->heldBytes) + 1);
+  ASSERT_EQ(events[0].strings.size(), 1u);
+  if (events[0].truncated) {  // Wine's trace shows only the start of it
+    EXPECT_EQ(events[0].strings[0], message.substr(0, events[0].strings[0].size()));
+  } else {
+    EXPECT_EQ(events[0].strings[0], message);
+  }
+}
