@@ -21,8 +21,24 @@ void Scribbet::RegisterAppSource(const std::u16string& name) noexcept {
     Registry().CreateNewKey(keyPath, kLocalMachine);
     Registry().SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(kEventMessageFile)),
                            REG_SZ);
-    Registry().SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
+    if (WriteTypesSupported(keyPath)) return;
+    // The message file alone would make every later call take the source for
+    // registered and never write its types (a registry that filled up between
+    // the two values, say). Taken back, the next call registers it afresh.
+    // The value was missing when this call began, so it is ours to remove.
+    Registry().DeleteKeyValue(keyPath, u"EventMessageFile");
   } catch (...) {
+  }
+}
+
+// Writes the supported types and tells whether the key now holds them.
+bool Scribbet::WriteTypesSupported(const std::u16string& keyPath) noexcept {
+  try {
+    Registry().SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
+    return Registry().GetKeyValue(keyPath, u"TypesSupported") ==
+           VariantText(Variant(kTypesSupported));
+  } catch (...) {
+    return false;
   }
 }
 

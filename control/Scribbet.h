@@ -67,6 +67,7 @@ class Scribbet {
 
  private:
   void RegisterAppSource(const std::u16string& name) noexcept;
+  bool WriteTypesSupported(const std::u16string& keyPath) noexcept;
   Reghack& Registry();
 
   std::unique_ptr<Reghack> reghack_;

@@ -72,7 +72,10 @@ std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
   // Declared after the source, so the buffer is freed before the source is
   // released, on every path out of the call.
   platform::unique_hglobal buffer(platform::GlobalAlloc(GPTR, bufferSize));
-  if (!buffer) return 0;
+  if (!buffer) {
+    eventSource.close();
+    return 0;
+  }
   platform::RtlMoveMemory(buffer.get(), message.c_str(), message.size() + 1);
   if (!platform::IsAscii(MessageString)) {
     std::u16string back = platform::FromAnsi(message);
@@ -84,6 +87,11 @@ std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
                                                kEventId, nullptr, 1,
                                                static_cast<DWORD>(bufferSize), strings,
                                                buffer.get());
+  // Freed, then released, here rather than by the owners: a release function
+  // that cannot be bound fails the call like any other service. The owners
+  // still release what is left when the first of these fails.
+  buffer.close();
+  eventSource.close();
   return reported ? 1 : 0;
 }
 

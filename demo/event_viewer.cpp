@@ -41,7 +41,8 @@ std::string MessageFileOf(const std::string& source) {
 }
 
 std::string Description(const testing_support::ReportedEvent& event) {
-  const std::string file = MessageFileOf(event.source.value_or(""));
+  const std::string source = Ansi(event.source.value_or(u""));
+  const std::string file = MessageFileOf(source);
   HMODULE module = file.empty() ? nullptr : ::LoadLibraryExA(file.c_str(), nullptr,
                                                              LOAD_LIBRARY_AS_DATAFILE);
   std::vector<std::string> strings;
@@ -56,7 +57,7 @@ std::string Description(const testing_support::ReportedEvent& event) {
                      reinterpret_cast<va_list*>(const_cast<char**>(inserts.data())));
   std::string shown = text ? text
                            : "The description for Event ID ( " + std::to_string(event.eventId) +
-                                 " ) in Source ( " + event.source.value_or("") +
+                                 " ) in Source ( " + source +
                                  " ) cannot be found.";
   if (text) ::LocalFree(text);
   if (module) ::FreeLibrary(module);
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
   std::printf("Application log: %u entries\n\n", static_cast<unsigned>(events.size()));
   for (const auto& event : events) {
     std::printf("%-12s Source: %-20s Event ID: %lu  Category: None  Data: %lu bytes\n",
-                TypeName(event.type), event.source.value_or("").c_str(),
+                TypeName(event.type), Ansi(event.source.value_or(u"")).c_str(),
                 static_cast<unsigned long>(event.eventId),
                 static_cast<unsigned long>(event.dataSize));
     std::printf("  %s\n\n", Description(event).c_str());

@@ -33,6 +33,14 @@ class unique_handle {
   explicit operator bool() const noexcept { return handle_ != Handle{}; }
   Handle release() noexcept { return std::exchange(handle_, Handle{}); }
 
+  // Releases the handle now and lets a failure of the release itself (a
+  // release function that cannot be bound) reach the caller, for calls whose
+  // releases are part of what they promise. The handle is given up either way.
+  void close() {
+    const Handle old = release();
+    if (old != Handle{}) Release(old);
+  }
+
   void reset(Handle handle = Handle{}) noexcept {
     Handle old = std::exchange(handle_, handle);
     if (old == Handle{}) return;

@@ -10,7 +10,8 @@
 
 namespace platform::sim {
 
-// Back to a fresh machine: empty registry, no faults, code page 1252,
+// Back to a fresh machine: empty registry, no faults, the code page of the
+// process's locale as Wine picks it (1252; 932 for ja_JP, 1251 for ru_RU ...),
 // Windows NT 4.0 in C:\WINNT, nothing recorded.
 void Reset();
 // Drops what was recorded (reports, source opens, calls) and keeps the
@@ -25,8 +26,14 @@ void FailRegisterEventSource(bool fail);
 void FailReportEvent(bool fail);
 // The entry point can no longer be bound: calls raise a BindingError.
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
+// Every removed entry point can be bound again.
+void RestoreEntryPoints();
+// The registry is full after this many more writes (a new key or a value
+// written counts as one): later ones fail with ERROR_REGISTRY_QUOTA_LIMIT, as
+// when the registry reaches its size limit. A negative count lifts the limit.
+void LimitRegistryWrites(int writesLeft);
 
-// 1252 by default; others (932, 1251 ...) convert through iconv.
+// The locale's page by default; others (932, 1251 ...) convert through iconv.
 void SetAnsiCodePage(UINT codePage);
 
 void SetVersion(DWORD major, DWORD minor, DWORD build, DWORD platformId);

@@ -43,6 +43,12 @@ void Enter(Machine& m, const char* library, const char* entryPoint) {
     throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
 }
 
+bool TakeRegistryWrite(Machine& m) {
+  if (m.registryWritesLeft == 0) return false;
+  if (m.registryWritesLeft > 0) --m.registryWritesLeft;
+  return true;
+}
+
 void Reset() {
   auto m = Lock();
   for (void* buffer : m->globalBuffers) std::free(buffer);
@@ -69,6 +75,9 @@ void FailDirectoryQueries(bool fail) { Lock()->failDirectoryQueries = fail; }
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {
   Lock()->removedEntryPoints.insert({library, entryPoint});
 }
+
+void RestoreEntryPoints() { Lock()->removedEntryPoints.clear(); }
+void LimitRegistryWrites(int writesLeft) { Lock()->registryWritesLeft = writesLeft; }
 
 void SetAnsiCodePage(UINT codePage) { Lock()->codePage = codePage; }
 

@@ -73,6 +73,10 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
   for (const auto& part : parts) {
     auto& child = node->subkeys[part];
     if (!child) {
+      if (!sim::TakeRegistryWrite(m.machine)) {
+        node->subkeys.erase(part);
+        return ERROR_REGISTRY_QUOTA_LIMIT;
+      }
       child = std::make_shared<RegKey>();
       child->underLocalMachine = node->underLocalMachine;
       created = true;
@@ -113,6 +117,7 @@ LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* d
   if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
     return ERROR_ACCESS_DENIED;
   if (size && !data) return ERROR_INVALID_PARAMETER;
+  if (!sim::TakeRegistryWrite(m.machine)) return ERROR_REGISTRY_QUOTA_LIMIT;
   node->values[valueName ? valueName : ""] =
       sim::RegValue{type, std::vector<BYTE>(data, data + size)};
   return ERROR_SUCCESS;

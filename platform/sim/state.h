@@ -34,6 +34,10 @@ struct OpenKey {
   REGSAM access;
 };
 
+// The ANSI code page a Windows process with this process's locale gets:
+// 1252 unless LC_ALL, LC_CTYPE or LANG names a locale with another one.
+UINT CodePageOfProcessLocale();
+
 struct WindowState {
   Window window;
   WNDPROC procedure;  // null for the system's own classes (button, edit, static)
@@ -54,8 +58,9 @@ struct Machine {
   bool failGetVersionEx = false;
   bool failDirectoryQueries = false;
   std::set<std::pair<std::string, std::string>> removedEntryPoints;
+  int registryWritesLeft = -1;  // no limit
 
-  UINT codePage = 1252;
+  UINT codePage = CodePageOfProcessLocale();
   OSVERSIONINFOA version{};
   std::string windowsDirectory;
   std::string systemDirectory;
@@ -91,6 +96,9 @@ struct Locked {
   Machine* operator->() { return &machine; }
 };
 Locked Lock();
+
+// Takes one write from the registry's quota; false when it is used up.
+bool TakeRegistryWrite(Machine& machine);
 
 // Records the call and raises a BindingError when the test removed the entry.
 void Enter(Machine& machine, const char* library, const char* entryPoint);

@@ -40,14 +40,13 @@ std::u16string DecodeWineDebugString(const std::string& text, bool* truncated) {
 std::vector<ReportedEvent> ParseWineTrace(const std::string& trace) {
   std::vector<ReportedEvent> events;
   std::istringstream lines(trace);
-  std::string line, source;
+  std::string line;
+  std::u16string source;
   while (std::getline(lines, line)) {
-    if (line.find(":fixme:advapi:RegisterEventSourceA ") != std::string::npos) {
-      // ("server","source")
-      const std::size_t end = line.rfind("\")");
-      const std::size_t begin = line.rfind(",\"", end);
-      if (begin != std::string::npos && end != std::string::npos)
-        source = line.substr(begin + 2, end - begin - 2);
+    if (line.find(":fixme:advapi:RegisterEventSourceW ") != std::string::npos) {
+      // (L"server",L"source"): the second of the two strings
+      const std::size_t second = line.find(",L\"");
+      if (second != std::string::npos) source = DecodeWineDebugString(line.substr(second + 1), nullptr);
     } else if (line.find(":fixme:advapi:ReportEventA ") != std::string::npos) {
       const std::size_t open = line.find('(');
       std::vector<std::string> fields;
@@ -108,7 +107,7 @@ std::vector<ReportedEvent> EventTrace::NewEvents() const {
     event.stringCount = static_cast<WORD>(report.strings.size());
     event.dataSize = static_cast<DWORD>(report.data.size());
     for (const auto& s : report.strings) event.strings.push_back(platform::FromAnsi(s));
-    event.source = report.sourceName;
+    event.source = platform::FromAnsi(report.sourceName);
     event.data = report.data;
     events.push_back(std::move(event));
   }

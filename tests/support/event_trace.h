@@ -23,8 +23,11 @@ struct ReportedEvent {
   // long strings; truncated says so.
   std::vector<std::u16string> strings;
   bool truncated = false;
-  // Only the simulated log keeps these.
-  std::optional<std::string> source;
+  // The source the entry was reported under, as the log service knows it
+  // (wide text: under Wine from RegisterEventSourceW, which the ANSI
+  // function calls with the name converted from the ANSI code page).
+  std::optional<std::u16string> source;
+  // Only the simulated log keeps this.
   std::optional<std::vector<std::uint8_t>> data;
 };
 
@@ -44,7 +47,7 @@ std::u16string DecodeWineDebugString(const std::string& quoted, bool* truncated)
 // The reports in a Wine debug trace of the event log: each shows as the
 // fixme line of ReportEventA with its arguments, then one line of the
 // eventlog channel per insertion string; the source is the one the last
-// RegisterEventSourceA line named.
+// RegisterEventSourceW line named.
 std::vector<ReportedEvent> ParseWineTrace(const std::string& trace);
 
 }  // namespace testing_support

@@ -79,6 +79,19 @@ bool KeyExists(const std::u16string& path) {
   return true;
 }
 
+bool KeyExistsUnderWideName(const std::u16string& path) {
+#ifdef _WIN32
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(path.c_str()), 0,
+                      KEY_QUERY_VALUE, &raw))
+    return false;
+  ::RegCloseKey(raw);
+  return true;
+#else
+  return KeyExists(path);
+#endif
+}
+
 void StoreValue(const std::u16string& path, const std::u16string& name, DWORD type,
                 const std::vector<std::uint8_t>& bytes) {
   const std::string ansiPath = platform::ToAnsi(path);

@@ -27,7 +27,7 @@ TEST_F(WriteEventTest, EachTypeIsReportedAndComesBackAsTheTypeReported) {
     EXPECT_EQ(events[i].dataSize, 10u);  // the 9 characters and the zero byte
     EXPECT_EQ(events[i].strings, std::vector<std::u16string>{u"disk full"});
     if (events[i].source) {
-      EXPECT_EQ(*events[i].source, Narrow(name));
+      EXPECT_EQ(*events[i].source, name);
     }
     if (events[i].data) {
       const std::string expected("disk full", 10);
@@ -66,7 +66,7 @@ TEST_F(WriteEventTest, EmptyNameIsReplacedByTheApplicationTitle) {
   const auto events = Events();
   ASSERT_EQ(events.size(), 1u);
   if (events[0].source) {
-    EXPECT_EQ(*events[0].source, "Scribbet");
+    EXPECT_EQ(*events[0].source, u"Scribbet");
   }
 }
 

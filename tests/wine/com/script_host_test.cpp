@@ -4,20 +4,11 @@
 
 #include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
+#include "tests/wine/com/script_runner.h"
 
 using namespace com_testing;
 
 namespace {
-
-std::string RunScript(const std::string& fileName, const std::string& script) {
-  TempFile file(fileName, script);
-  const Finished finished = RunProgram("cscript.exe //nologo \"" + file.path() + "\"");
-  EXPECT_EQ(finished.exitCode, 0u) << finished.output;
-  std::string output;
-  for (char c : finished.output)
-    if (c != '\r') output += c;
-  return output;
-}
 
 std::string Source(const char* stem) {
   return testing_support::Narrow(testing_support::UniqueName(

@@ -126,7 +126,12 @@ TEST_F(WriteEventCall, LiteralsAsJscriptPassesThemAndOptionalName) {
   const auto events = trace.NewEvents();
   ASSERT_EQ(events.size(), 3u);
   EXPECT_EQ(events[0].strings, std::vector<std::u16string>{u"by value"});
-  EXPECT_EQ(events[2].strings, std::vector<std::u16string>{u"2.5"});
+  // The number as text in the locale the call named: the user's.
+  wchar_t separator[8] = {};
+  ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+  const std::u16string twoAndAHalf =
+      u"2" + std::u16string(reinterpret_cast<const char16_t*>(separator)) + u"5";
+  EXPECT_EQ(events[2].strings, std::vector<std::u16string>{twoAndAHalf});
 }
 
 TEST_F(WriteEventCall, BadCallsGetTheStandardCodes) {

@@ -1,0 +1,102 @@
+// Text in the script of the ANSI code page the process runs under, and text
+// that page cannot hold, on its way to the event log and the registry. The
+// suite runs once per code page (see tests/unit/CMakeLists.txt).
+#include "tests/unit/write_event_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/ansi.h"
+#include "tests/support/page_texts.h"
+
+using namespace testing_support;
+
+namespace {
+
+const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
+
+}  // namespace
+
+TEST(CodePage, IsTheOneTheRunAskedFor) {
+  const char* expected = std::getenv("SCRIBBET_EXPECTED_CODE_PAGE");
+  const UINT page = expected && *expected ? std::strtoul(expected, nullptr, 10) : 1252;
+  EXPECT_EQ(platform::AnsiCodePage(), page);
+}
+
+class CodePageTest : public WriteEventTest {
+ protected:
+  void SetUp() override {
+    WriteEventTest::SetUp();
+    texts = TextsOf(platform::AnsiCodePage());
+    if (!texts) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+  }
+  const PageTexts* texts = nullptr;
+};
+
+TEST_F(CodePageTest, TextOfThePageArrivesIntactInTheLogAndTheRegistry) {
+  const std::u16string name = UniqueName(texts->nameStem);
+  const Call call = Write(texts->held, 3, name);
+  EXPECT_EQ(call.result, 1);
+  EXPECT_EQ(call.message, texts->held);
+  EXPECT_EQ(call.name, name);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{texts->held});
+  EXPECT_EQ(events[0].dataSize, std::max(texts->held.size(), texts->heldBytes) + 1);
+  if (events[0].source) {
+    EXPECT_EQ(*events[0].source, name);
+  }
+  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(name)));
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
+  EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
+
+  // A second call finds the source registered under that name.
+  EXPECT_EQ(Write(texts->held, 1, name).result, 1);
+  EXPECT_EQ(Events().size(), 2u);
+}
+
+TEST_F(CodePageTest, CharactersThePageCannotHoldBecomeItsDefaultCharacter) {
+  const std::u16string marks(texts->foreign.size(), u'?');
+  const Call call = Write(u"ab" + texts->foreign + u"cd", 2, UniqueName(u"x" + texts->foreign));
+  EXPECT_EQ(call.result, 1);
+  // One default character for each, and nothing before or after them lost.
+  EXPECT_EQ(call.message, u"ab" + marks + u"cd");
+  ASSERT_EQ(call.name.substr(0, 1 + marks.size()), u"x" + marks);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].strings, std::vector<std::u16string>{call.message});
+  EXPECT_EQ(events[0].dataSize, call.message.size() + 1);
+  if (events[0].data) {
+    const std::string bytes = "ab" + std::string(marks.size(), '?') + "cd";
+    std::vector<std::uint8_t> expected(bytes.begin(), bytes.end());
+    expected.push_back(0);
+    EXPECT_EQ(*events[0].data, expected);
+  }
+  if (events[0].source) {
+    EXPECT_EQ(*events[0].source, call.name);
+  }
+  // The source is registered under the name as the page gave it back.
+  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(call.name)));
+  EXPECT_EQ(ReadStoredValue(SourceKey(call.name), u"EventMessageFile"), kOurMessageFile);
+}
+
+TEST_F(CodePageTest, LongTextOfThePageIsReportedWhole) {
+  const std::size_t copies = 20000 / texts->held.size();
+  std::u16string message;
+  for (std::size_t i = 0; i < copies; ++i) message += texts->held;
+  const Call call = Write(message, 3, UniqueName(u"long"));
+  EXPECT_EQ(call.result, 1);
+  EXPECT_EQ(call.message, message);
+
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].dataSize, copies * std::max(texts->held.size(), texts->heldBytes) + 1);
+  ASSERT_EQ(events[0].strings.size(), 1u);
+  if (events[0].truncated) {  // Wine's trace shows only the start of it
+    EXPECT_EQ(events[0].strings[0], message.substr(0, events[0].strings[0].size()));
+  } else {
+    EXPECT_EQ(events[0].strings[0], message);
+  }
+}
