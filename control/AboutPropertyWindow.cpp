@@ -1,6 +1,7 @@
 // The page's surface inside the property frame: its window class, its
 // controls placed from the design in twips, their colours, and the window
 // procedure that turns the button's click into its event handler.
+#include "shared/owned_window.h"
 #include "control/AboutPageLayout.h"
 #include "control/AboutProperty.h"
 #include "platform/ansi.h"
@@ -115,16 +116,9 @@ LRESULT AboutProperty::ControlColours(HDC dc, HWND control) {
 }
 
 LRESULT CALLBACK AboutProperty::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-  // No exception may leave a window procedure: Windows cannot carry it.
-  try {
-    auto* page =
-        reinterpret_cast<AboutProperty*>(platform::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (page) return page->OnMessage(window, message, wParam, lParam);
-    return platform::DefWindowProcA(window, message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+                                        LPARAM lParam) {
+  return shared::OwnedWindowProcedure<AboutProperty, &AboutProperty::OnMessage>(
+      window, message, wParam, lParam);
 }
 
 LRESULT AboutProperty::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 // twips, and the window procedure that turns clicks into event handlers.
 #include <exception>
 
+#include "shared/owned_window.h"
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
 #include "platform/errors.h"
@@ -108,15 +109,9 @@ HWND frmWayfinch::Control(ControlId id) const { return controls_[id - kOptionFra
 void frmWayfinch::Show() { platform::ShowWindow(Window(), SW_SHOW); }
 
 LRESULT CALLBACK frmWayfinch::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  // No exception may leave a window procedure: Windows cannot carry it.
-  try {
-    auto* form = reinterpret_cast<frmWayfinch*>(platform::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (form) return form->OnMessage(window, message, wParam, lParam);
-    return platform::DefWindowProcA(window, message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+                                        LPARAM lParam) {
+  return shared::OwnedWindowProcedure<frmWayfinch, &frmWayfinch::OnMessage>(
+      window, message, wParam, lParam);
 }
 
 LRESULT frmWayfinch::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

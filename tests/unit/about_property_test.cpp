@@ -57,9 +57,7 @@ class AboutPropertyTest : public ::testing::Test {
     EXPECT_FALSE(ClassRegistered()) << "the page's window class outlived it";
     frame.reset();
 #ifndef _WIN32
-    EXPECT_TRUE(sim::Windows().empty()) << "a window outlived the page";
-    EXPECT_EQ(sim::OpenDeviceContexts(), 0) << "the screen's device context was kept";
-    EXPECT_EQ(sim::OpenKernelHandles(), 0) << "a started process's handle was kept";
+    testing_support::ExpectNothingLeftOpen("page");
 #endif
   }
 

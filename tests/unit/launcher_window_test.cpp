@@ -35,9 +35,7 @@ class LauncherWindowTest : public ::testing::Test {
   void TearDown() override {
     form.reset();
 #ifndef _WIN32
-    EXPECT_TRUE(sim::Windows().empty()) << "a window outlived the form";
-    EXPECT_EQ(sim::OpenDeviceContexts(), 0) << "the screen's device context was kept";
-    EXPECT_EQ(sim::OpenKernelHandles(), 0) << "a started process's handle was kept";
+    testing_support::ExpectNothingLeftOpen("form");
 #endif
   }
 

@@ -13,7 +13,7 @@ const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx")
 
 // The keys down to the Application log, so that a source's registration
 // writes its own key and two values, and nothing else.
-void MakeApplicationKey() {
+[[maybe_unused]] void MakeApplicationKey() {
   StoreValue(scribbet::kSourceKeyPrefix + UniqueName(u"sibling"), u"v", REG_SZ, Text("").bytes);
 }
 }  // namespace

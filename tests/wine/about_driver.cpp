@@ -267,7 +267,9 @@ TEST_F(AboutPageTest, TheFrameShowsThePageAndItsButtonReachesTheUrlHandler) {
   ASSERT_TRUE(seen.frameShown) << "no frame with the page's surface appeared";
   EXPECT_EQ(seen.tabCount, 1);
   EXPECT_EQ(seen.tabCaption, "About ...");
-  if (seen.applyExists) EXPECT_FALSE(seen.applyEnabled) << "Apply with nothing to apply";
+  if (seen.applyExists) {
+    EXPECT_FALSE(seen.applyEnabled) << "Apply with nothing to apply";
+  }
   const int dpi = driver::ScreenDpi();
   // Wine's frame activates the page with its dialog's size from GetPageInfo
   // through the system font's dialog units, larger than asked, and only then
