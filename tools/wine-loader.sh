@@ -1,0 +1,59 @@
+# Which Wine loader runs a prefix, and whether this machine runs 32-bit
+# programs at all. Sourced by tools/wine and the scripts that need to know;
+# this is the one place that names the loaders.
+#
+# Debian's "wine" wrapper picks the 32-bit loader whenever wine32 is
+# installed, and that loader then starts the 64-bit one for a 64-bit prefix.
+# On a kernel without 32-bit emulation that first step fails ("Exec format
+# error"), so a 64-bit prefix is always run with the 64-bit loader directly.
+#
+# SCRIBBET_WINE32_LOADER names another 32-bit loader: the harness's own test
+# points it at something the kernel cannot execute, to be such a machine.
+# SCRIBBET_WINE32 carries the answer of wine32_runs to child processes, so a
+# test run asks the kernel once: "yes", or "no: REASON".
+
+wine_loader64=/usr/lib/wine/wine64
+wine_loader32=${SCRIBBET_WINE32_LOADER:-/usr/lib/wine/wine}
+
+# The exit status of a test that was not run because it needs 32-bit
+# programs; CTest reports it as skipped (SKIP_RETURN_CODE) for those tests only.
+wine32_skip_status=77
+
+# wine32_runs: true where 32-bit programs run; otherwise false, with the
+# reason in SCRIBBET_WINE32.
+wine32_runs() {
+  if [ -z "${SCRIBBET_WINE32:-}" ]; then
+    local said
+    if said=$("$wine_loader32" --version 2>&1 </dev/null); then
+      SCRIBBET_WINE32=yes
+    else
+      said=$(printf '%s' "$said" | tr '\n' ' ')
+      SCRIBBET_WINE32="no: $wine_loader32 cannot run (${said% })"
+    fi
+    export SCRIBBET_WINE32
+  fi
+  [ "$SCRIBBET_WINE32" = yes ]
+}
+
+# wine32_skip_line: the one line a test that needs 32-bit programs prints
+# where they cannot run.
+wine32_skip_line() {
+  printf 'skipped: needs 32-bit programs, which this machine cannot run (%s)\n' \
+    "${SCRIBBET_WINE32#no: }"
+}
+
+# wine_require32: ends the calling test as skipped where 32-bit programs
+# cannot run.
+wine_require32() {
+  wine32_runs && return 0
+  wine32_skip_line
+  exit "$wine32_skip_status"
+}
+
+# wine_loader_for ARCH: the loader a prefix of ARCH (win32 or win64) is run with.
+wine_loader_for() {
+  case "$1" in
+    win64) printf '%s\n' "$wine_loader64" ;;
+    *)     printf '%s\n' "$wine_loader32" ;;
+  esac
+}
