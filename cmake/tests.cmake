@@ -10,12 +10,38 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+# main() and the strict run of every test program: a skipped test or a failed
+# suite set-up fails the program (tests/support/strict_gtest.h).
+add_library(strict_gtest STATIC
+  ${PROJECT_SOURCE_DIR}/tests/support/strict_gtest.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/strict_gtest_main.cpp)
+target_include_directories(strict_gtest PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(strict_gtest PUBLIC GTest::gtest)
+
+# Tests that run 32-bit Windows programs. Where the machine cannot run them,
+# the harness prints why and ends with status 77, which CTest then reports as
+# skipped; for every other test, and on machines that can, 77 is a failure.
+set(SCRIBBET_WINE32_BUILD OFF)
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(SCRIBBET_WINE32_BUILD ON)
+endif()
+function(scribbet_needs_wine32)
+  set_tests_properties(${ARGN} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()
+# Every test of the 32-bit build that runs under Wine.
+function(scribbet_wine_test)
+  if(SCRIBBET_WINE32_BUILD)
+    scribbet_needs_wine32(${ARGN})
+  endif()
+endfunction()
+
 # A GoogleTest program run as one CTest test: a Wine start costs seconds, so
 # the whole program is one test rather than one start per case.
 function(scribbet_add_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE GTest::gtest)
+  target_link_libraries(${name} PRIVATE strict_gtest)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  scribbet_wine_test(${name})
 endfunction()
 
 # Runs a test program again under other ANSI code pages: a double-byte one
@@ -32,5 +58,6 @@ function(scribbet_add_code_page_runs name)
     add_test(NAME ${name}_cp${page} COMMAND ${name} --gtest_color=no ${ARGN})
     set_tests_properties(${name}_cp${page} PROPERTIES
       ENVIRONMENT "LC_ALL=${locale};SCRIBBET_EXPECTED_CODE_PAGE=${page}")
+    scribbet_wine_test(${name}_cp${page})
   endforeach()
 endfunction()

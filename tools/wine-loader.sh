@@ -27,8 +27,9 @@ wine32_runs() {
     if said=$("$wine_loader32" --version 2>&1 </dev/null); then
       SCRIBBET_WINE32=yes
     else
-      said=$(printf '%s' "$said" | tr '\n' ' ')
-      SCRIBBET_WINE32="no: $wine_loader32 cannot run (${said% })"
+      # The shell's own words end with the system's: "Exec format error".
+      said=$(printf '%s' "$said" | tail -n 1)
+      SCRIBBET_WINE32="no: $wine_loader32 fails with \"${said##*: }\""
     fi
     export SCRIBBET_WINE32
   fi

@@ -28,7 +28,7 @@ class CodePageTest : public WriteEventTest {
   void SetUp() override {
     WriteEventTest::SetUp();
     texts = TextsOf(platform::AnsiCodePage());
-    if (!texts) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+    ASSERT_NE(texts, nullptr) << "no texts for code page " << platform::AnsiCodePage();
   }
   const PageTexts* texts = nullptr;
 };

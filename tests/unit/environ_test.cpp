@@ -56,8 +56,7 @@ TEST_F(EnvironTest, SystemDirectoryEndsInExactlyOneSeparator) {
   EXPECT_EQ(directory, platform::FromAnsi(expected) + u"\\");
 }
 
-TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
   EXPECT_EQ(Sys("C:\\WINNT\\System32"), u"C:\\WINNT\\System32\\");
   // A directory at the root already ends in its separator.
   EXPECT_EQ(Sys("C:\\"), u"C:\\");
@@ -72,8 +71,7 @@ TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
 #endif
 }
 
-TEST_F(EnvironTest, DoubleByteDirectoryIsJudgedByCharactersNotBytes) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(EnvironTest, DoubleByteDirectoryIsJudgedByCharactersNotBytes) {
 #ifndef _WIN32
   // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
   platform::sim::SetAnsiCodePage(932);

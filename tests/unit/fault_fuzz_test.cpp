@@ -143,8 +143,7 @@ class FaultFuzzTest : public WriteEventTest {
 #endif
 };
 
-TEST_F(FaultFuzzTest, EveryFaultAloneAndCombinedGivesTheRuledOutcome) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(FaultFuzzTest, EveryFaultAloneAndCombinedGivesTheRuledOutcome) {
 #ifndef _WIN32
   const unsigned seed = Seed();
   SCOPED_TRACE("seed " + std::to_string(seed) + " (SCRIBBET_FAULT_SEED replays it)");

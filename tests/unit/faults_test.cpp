@@ -10,8 +10,7 @@ using namespace testing_support;
 namespace sim = platform::sim;
 #endif
 
-TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
 #ifndef _WIN32
   sim::DenyLocalMachineWrites(true);
   const std::u16string name = UniqueName(u"norights");
@@ -23,8 +22,7 @@ TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
 #endif
 }
 
-TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything) {
 #ifndef _WIN32
   const std::u16string name = UniqueName(u"refusal");
   sim::FailGlobalAlloc(true);
@@ -44,8 +42,7 @@ TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything) {
 #endif
 }
 
-TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
 #ifndef _WIN32
   sim::RemoveEntryPoint("advapi32.dll", "ReportEventA");
   std::u16string message = u"m", name = UniqueName(u"missing");
@@ -61,8 +58,7 @@ TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
 #endif
 }
 
-TEST_F(WriteEventTest, RegistrationErrorsAreAbsorbed) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, RegistrationErrorsAreAbsorbed) {
 #ifndef _WIN32
   sim::RemoveEntryPoint("advapi32.dll", "RegOpenKeyExA");
   EXPECT_EQ(Write(u"m", 2, UniqueName(u"absorbed")).result, 1);
@@ -70,8 +66,7 @@ TEST_F(WriteEventTest, RegistrationErrorsAreAbsorbed) {
 #endif
 }
 
-TEST_F(WriteEventTest, DoubleByteMessagesKeepEveryByteInsideTheBuffer) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, DoubleByteMessagesKeepEveryByteInsideTheBuffer) {
 #ifndef _WIN32
   sim::SetAnsiCodePage(932);
   // Grows: each of these takes two bytes in code page 932.

@@ -49,8 +49,7 @@ TEST(LauncherLayoutTest, TwipsBecomePixelsToTheNearestAtAnyResolution) {
             (PixelRect{30, 80, 301, 41}));
 }
 
-TEST(LauncherLayoutTest, WindowIsCentredFixedSingleWithTheDesignedClientArea) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST(LauncherLayoutTest, WindowIsCentredFixedSingleWithTheDesignedClientArea) {
 #ifndef _WIN32
   const Created at96 = CreateAt(1024, 768, 96);
   const DWORD style = at96.form.style;
@@ -67,8 +66,7 @@ TEST(LauncherLayoutTest, WindowIsCentredFixedSingleWithTheDesignedClientArea) {
 #endif
 }
 
-TEST(LauncherLayoutTest, ControlsInKeyboardOrderAtTheirDesignedPlaces) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST(LauncherLayoutTest, ControlsInKeyboardOrderAtTheirDesignedPlaces) {
 #ifndef _WIN32
   const Created created = CreateAt(1024, 768, 96);
   ASSERT_EQ(created.controls.size(), 5u);

@@ -123,8 +123,7 @@ TEST_F(LauncherWindowTest, EnterAndEscapeCommandsPressNoButton) {
 #endif
 }
 
-TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
 #ifndef _WIN32
   Click(wayfinch::kCmdGoId);
   Click(wayfinch::kViewHelpOptionId);
@@ -141,8 +140,7 @@ TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
 #endif
 }
 
-TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
 #ifndef _WIN32
   Click(wayfinch::kViewHelpOptionId);
   sim::SetModuleFileName("D:\\My Tools\\Way Finch\\Wayfinch.exe");
@@ -155,8 +153,7 @@ TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
 #endif
 }
 
-TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
 #ifndef _WIN32
   Click(wayfinch::kCmdGoId);
   sim::SetSystemDirectory("E:\\Win\\Sys");
@@ -171,8 +168,7 @@ TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
 #endif
 }
 
-TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
 #ifndef _WIN32
   sim::FailProcessStart(true);
   Click(wayfinch::kCmdGoId);
@@ -199,8 +195,7 @@ TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesA
 #endif
 }
 
-TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
 #ifndef _WIN32
   // The program's folder cannot be found: only the documentation needs it.
   sim::RemoveEntryPoint("kernel32", "GetModuleFileNameA");
@@ -217,8 +212,7 @@ TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
 #endif
 }
 
-TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
 #ifndef _WIN32
   sim::FailProcessStart(true);
   sim::RemoveEntryPoint("user32.dll", "MessageBoxA");

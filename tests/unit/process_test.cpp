@@ -52,16 +52,14 @@ TEST_F(ProcessTest, ProgramFolderHasNoSeparatorExceptAtADriveRoot) {
 #endif
 }
 
-TEST_F(ProcessTest, ProgramFolderOfAPathLongerThanMaxPath) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(ProcessTest, ProgramFolderOfAPathLongerThanMaxPath) {
 #ifndef _WIN32
   const std::string folder = "C:\\" + std::string(600, 'f');
   EXPECT_EQ(FolderOf(folder + "\\Wayfinch.exe"), Widen(folder));
 #endif
 }
 
-TEST_F(ProcessTest, ProgramFolderIsCutAtCharactersNotBytes) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(ProcessTest, ProgramFolderIsCutAtCharactersNotBytes) {
 #ifndef _WIN32
   // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
   platform::sim::SetAnsiCodePage(932);

@@ -18,8 +18,7 @@ const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx")
 }
 }  // namespace
 
-TEST_F(WriteEventTest, RegistryFullBetweenTheTwoValuesLeavesTheSourceToBeRegisteredAgain) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, RegistryFullBetweenTheTwoValuesLeavesTheSourceToBeRegisteredAgain) {
 #ifndef _WIN32
   MakeApplicationKey();
   const std::u16string name = UniqueName(u"fullbetween");
@@ -37,8 +36,7 @@ TEST_F(WriteEventTest, RegistryFullBetweenTheTwoValuesLeavesTheSourceToBeRegiste
 #endif
 }
 
-TEST_F(WriteEventTest, RegistryFullAtEitherStepStillReportsAndRegistersLater) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, RegistryFullAtEitherStepStillReportsAndRegistersLater) {
 #ifndef _WIN32
   MakeApplicationKey();
   for (int writesLeft : {0, 1}) {  // no key at all; a key without values
@@ -57,8 +55,7 @@ TEST_F(WriteEventTest, RegistryFullAtEitherStepStillReportsAndRegistersLater) {
 #endif
 }
 
-TEST_F(WriteEventTest, TypesAlreadyInTheKeyKeepTheMessageFileWhenTheRegistryFills) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, TypesAlreadyInTheKeyKeepTheMessageFileWhenTheRegistryFills) {
 #ifndef _WIN32
   // Written by an earlier call whose message file did not fit: the key then
   // holds the types, and a message file written now is complete with them.

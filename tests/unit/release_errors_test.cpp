@@ -25,8 +25,7 @@ std::string FailedEntryPoint(scribbet::Scribbet& control, std::int16_t type) {
 }  // namespace
 #endif
 
-TEST_F(WriteEventTest, MissingReleaseFunctionsFailTheCall) {
-  SKIP_UNLESS_SIMULATED();
+SIMULATED_TEST_F(WriteEventTest, MissingReleaseFunctionsFailTheCall) {
 #ifndef _WIN32
   sim::RemoveEntryPoint("kernel32", "GlobalFree");
   EXPECT_EQ(FailedEntryPoint(control, 1), "GlobalFree");

@@ -22,6 +22,7 @@
 #include "control/AboutPageLayout.h"
 #include "control/AboutProperty.h"
 #include "platform/ansi.h"
+#include "tests/support/strict_gtest.h"
 #include "tests/wine/driver_support.h"
 
 using Microsoft::WRL::ComPtr;
@@ -317,5 +318,5 @@ int main(int argc, char** argv) {
   }
   gRecordFile = argv[1];
   gShotFile = argv[2];
-  return RUN_ALL_TESTS();
+  return testing_support::RunAllTestsStrictly();
 }

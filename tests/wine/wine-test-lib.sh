@@ -2,8 +2,16 @@
 # Every test gets its own prefix, a recorder standing in for the web browser,
 # and its GoogleTest driver's result read back from the XML report.
 
+wine_test_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)
+. "$wine_test_tools/wine-loader.sh"
+
+# wine PROGRAM [ARGS...]: runs PROGRAM in $WINEPREFIX with the loader of the
+# prefix's architecture (tools/wine), never Debian's wrapper.
+wine() { "$wine_test_tools/wine" "$@"; }
+
 # wine_test_prefix PROGRAM PREFIX: the prefix, made for PROGRAM's architecture,
-# or for the one PROGRAM names: win32 or win64.
+# or for the one PROGRAM names: win32 or win64. A 32-bit prefix on a machine
+# that cannot run 32-bit programs ends the test as skipped, saying why.
 wine_test_prefix() {
   case "$1" in
     win32|win64) export WINEARCH=$1 ;;
@@ -12,10 +20,11 @@ wine_test_prefix() {
          *)        export WINEARCH=win32 ;;
        esac ;;
   esac
+  [ "$WINEARCH" = win64 ] || wine_require32
   export WINEPREFIX=$2
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-prefix" "$WINEPREFIX"
+  "$wine_test_tools/wine-prefix" "$WINEPREFIX"
 }
 
 # wine_test_recorder RECORD-FILE SCRIPT: makes SCRIPT write every target it is
@@ -36,17 +45,21 @@ SCRIPT
 # winpath UNIX-PATH: the same file as Wine's Z: drive names it.
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
-# wine_test_result RESULT-XML STATUS: fails unless the driver ran tests and
-# every one passed.
+# wine_test_result RESULT-XML STATUS: passes only when the driver exited with
+# status 0 and its report shows tests that all ran and passed; a skipped test,
+# a failed suite set-up or tear-down, or a run of no test fails.
 wine_test_result() {
   local result=$1 status=$2
   if [ ! -f "$result" ]; then
     echo "the driver left no result (exit status $status)" >&2
     return 1
   fi
-  grep -q '<testsuites tests="[1-9][0-9]*" failures="0" disabled="0" errors="0"' "$result" || {
+  python3 "$(dirname "${BASH_SOURCE[0]}")/../support/gtest-outcome" "$result" || {
     echo "driver failures: see $result" >&2
-    grep -A3 '<failure' "$result" >&2 || true
+    return 1
+  }
+  [ "$status" -eq 0 ] || {
+    echo "the driver exited with status $status" >&2
     return 1
   }
 }

@@ -35,7 +35,7 @@ std::u16string SourceKey(const std::u16string& name) { return scribbet::kSourceK
 
 TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
-  if (!page) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+  ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
   EventTrace trace;
   const std::u16string name = UniqueName(page->nameStem);
   const std::u16string held = u"\"" + page->held + u"\"";
@@ -57,7 +57,7 @@ TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
 
 TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
-  if (!page) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+  ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
   EventTrace trace;
   const std::u16string name = UniqueName(page->nameStem);
   const std::string output = RunScript("scribbet-page.js",
@@ -75,7 +75,7 @@ TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
 
 TEST(ScriptCodePage, JscriptTextThePageCannotHoldArrivesAsDefaultCharacters) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
-  if (!page) GTEST_SKIP() << "no texts for code page " << platform::AnsiCodePage();
+  ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
   EventTrace trace;
   const std::u16string marks(page->foreign.size(), u'?');
   const std::u16string name = UniqueName(u"x" + page->foreign);
