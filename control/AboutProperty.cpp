@@ -57,8 +57,8 @@ void AboutProperty::PropertyPage_Initialize() {
 }
 
 void AboutProperty::VisitCorvennaCommand_Click() {
-  // A failure to find the directory or to build the line is not the
-  // page's to hide; only the start itself is tried and let go.
+  // An error raised while finding the directory or building the line is
+  // not the page's to hide; only the start itself is tried and let go.
   const auto commandLine = VisitCorvennaCommandLine(Registry().WinDirectory());
   // Without the Windows directory there is no handler to start, and the
   // page says nothing about it, as about a start that fails.
