@@ -42,8 +42,10 @@ std::u16string MakerContactLines() {
   return lines;
 }
 
-std::u16string VisitCorvennaCommandLine(const std::u16string& windowsDirectory) {
-  return UrlHandlerCommandLine(windowsDirectory + kSystem32Part, kMakerWebAddress);
+std::optional<std::u16string> VisitCorvennaCommandLine(const std::u16string& windowsDirectory) {
+  const std::u16string systemDirectory =
+      windowsDirectory.empty() ? std::u16string() : windowsDirectory + kSystem32Part;
+  return UrlHandlerCommandLine(systemDirectory, kMakerWebAddress);
 }
 
 PixelRect AboutPageSize(int dotsPerInch) { return ToPixels(kAboutPageSurface, dotsPerInch); }
@@ -55,11 +57,14 @@ void AboutProperty::PropertyPage_Initialize() {
 }
 
 void AboutProperty::VisitCorvennaCommand_Click() {
-  // A failure to find the directory or to build the line is not the
-  // page's to hide; only the start itself is tried and let go.
-  const std::u16string commandLine = VisitCorvennaCommandLine(Registry().WinDirectory());
+  // An error raised while finding the directory or building the line is
+  // not the page's to hide; only the start itself is tried and let go.
+  const auto commandLine = VisitCorvennaCommandLine(Registry().WinDirectory());
+  // Without the Windows directory there is no handler to start, and the
+  // page says nothing about it, as about a start that fails.
+  if (!commandLine) return;
   try {
-    platform::Shell(commandLine, kUrlHandlerShowMode);
+    platform::Shell(*commandLine, kUrlHandlerShowMode);
   } catch (const std::exception&) {
     // No browser came up. The page says nothing: it is only informing.
   }

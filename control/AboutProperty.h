@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "control/Reghack.h"
@@ -38,9 +39,10 @@ std::u16string AboutText();
 // the web and e-mail addresses.
 std::u16string MakerContactLines();
 // The button's command line for a Windows directory as the platform reports
-// it. Nothing is added or removed between the parts: an empty directory
-// gives a path from the drive's root, one that ends in a separator doubles it.
-std::u16string VisitCorvennaCommandLine(const std::u16string& windowsDirectory);
+// it. Nothing is added or removed between the parts: a directory that ends
+// in a separator doubles it. An empty directory (the system could not tell)
+// gives no line.
+std::optional<std::u16string> VisitCorvennaCommandLine(const std::u16string& windowsDirectory);
 
 // The page's surface in pixels at the given resolution.
 PixelRect AboutPageSize(int dotsPerInch);

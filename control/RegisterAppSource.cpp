@@ -1,7 +1,12 @@
 // Registration of an event source on its first use.
 #include "control/Scribbet.h"
+#include "platform/process.h"
 
 namespace scribbet {
+
+std::u16string_view EventMessageFile() {
+  return platform::RunsUnderWow64() ? kEventMessageFileWow64 : kEventMessageFile;
+}
 
 Reghack& Scribbet::Registry() {
   if (!reghack_) reghack_ = std::make_unique<Reghack>();
@@ -19,7 +24,7 @@ void Scribbet::RegisterAppSource(const std::u16string& name) noexcept {
     // installers write it) reads as empty text, but belongs to someone else.
     if (Registry().HasValue(keyPath, u"EventMessageFile")) return;
     Registry().CreateNewKey(keyPath, kLocalMachine);
-    Registry().SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(kEventMessageFile)),
+    Registry().SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(EventMessageFile())),
                            REG_SZ);
     if (WriteTypesSupported(keyPath)) return;
     // The message file alone would make every later call take the source for

@@ -24,6 +24,16 @@ inline constexpr char16_t kSourceKeyPrefix[] =
 // The message file every source is registered with: the control itself, in
 // the system directory, where an event viewer looks for message 1.
 inline constexpr char16_t kEventMessageFile[] = u"%SystemRoot%\\System32\\Scribbet.ocx";
+// The same for the 32-bit control on 64-bit Windows. It lives in the 32-bit
+// system directory, SysWOW64, and only 32-bit programs see that directory
+// under the name System32; the event viewer is a 64-bit program and would
+// look for the file in the 64-bit one. SysWOW64 by its own name is the same
+// directory for readers of both kinds.
+inline constexpr char16_t kEventMessageFileWow64[] = u"%SystemRoot%\\SysWOW64\\Scribbet.ocx";
+
+// The message file this process's control records: the SysWOW64 one for a
+// 32-bit process on 64-bit Windows, else the System32 one.
+std::u16string_view EventMessageFile();
 
 // The event types a source supports: error, warning and information.
 inline constexpr std::int16_t kTypesSupported = 7;
@@ -62,7 +72,9 @@ class Scribbet {
                           std::u16string& YourAppName);
 
   // Runs when an instance is created: classifies the system and, unless it
-  // is Windows NT 4.x, shows the modal warning box and waits for the user.
+  // is Windows NT 4.x, shows the modal warning box and waits for the user;
+  // on a window station nobody sees (a service's) there is nobody to wait
+  // for, and the box is not shown.
   void UserControl_Initialize();
 
  private:

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/support/event_trace.h"
+#include "tests/support/message_file.h"
 
 namespace {
 
@@ -26,41 +27,16 @@ std::string Ansi(const std::u16string& text) {
   return out;
 }
 
-std::string MessageFileOf(const std::string& source) {
-  const std::string key = "System\\CurrentControlSet\\Services\\EventLog\\Application\\" + source;
-  char value[MAX_PATH] = {};
-  DWORD size = sizeof value - 1;
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &opened)) return {};
-  ::RegQueryValueExA(opened, "EventMessageFile", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                     &size);
-  ::RegCloseKey(opened);
-  char expanded[MAX_PATH] = {};
-  ::ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
-  return expanded;
-}
-
 std::string Description(const testing_support::ReportedEvent& event) {
   const std::string source = Ansi(event.source.value_or(u""));
-  const std::string file = MessageFileOf(source);
-  HMODULE module = file.empty() ? nullptr : ::LoadLibraryExA(file.c_str(), nullptr,
-                                                             LOAD_LIBRARY_AS_DATAFILE);
+  const std::string file =
+      testing_support::ExpandedPath(testing_support::MessageFileValue(source));
   std::vector<std::string> strings;
   for (const auto& s : event.strings) strings.push_back(Ansi(s));
-  std::vector<const char*> inserts;
-  for (const auto& s : strings) inserts.push_back(s.c_str());
-  char* text = nullptr;
-  if (module)
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY |
-                         FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                     module, event.eventId, 0, reinterpret_cast<char*>(&text), 0,
-                     reinterpret_cast<va_list*>(const_cast<char**>(inserts.data())));
-  std::string shown = text ? text
-                           : "The description for Event ID ( " + std::to_string(event.eventId) +
-                                 " ) in Source ( " + source +
-                                 " ) cannot be found.";
-  if (text) ::LocalFree(text);
-  if (module) ::FreeLibrary(module);
+  std::string shown = testing_support::FormatFromMessageFile(file, event.eventId, strings);
+  if (shown.empty())
+    shown = "The description for Event ID ( " + std::to_string(event.eventId) + " ) in Source ( " +
+            source + " ) cannot be found.";
   while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r')) shown.pop_back();
   return shown;
 }

@@ -2,6 +2,7 @@
 #include "launcher/frmWayfinch.h"
 
 #include "platform/ansi.h"
+#include "platform/errors.h"
 #include "platform/process.h"
 #include "platform/ui.h"
 #include "shared/maker.h"
@@ -50,8 +51,11 @@ void frmWayfinch::LaunchHelpFile() {
 
 void frmWayfinch::LaunchUrlHandler(const std::function<std::u16string()>& target) {
   try {
-    const std::u16string directory = Environ().GetWindowsSysDir();
-    platform::Shell(UrlHandlerCommandLine(directory, target()), kUrlHandlerShowMode);
+    const auto commandLine = UrlHandlerCommandLine(Environ().GetWindowsSysDir(), target());
+    if (!commandLine)
+      throw platform::RuntimeError(platform::ErrorNumber::FileNotFound,
+                                   "The system directory is not known");
+    platform::Shell(*commandLine, kUrlHandlerShowMode);
   } catch (...) {
     // Whatever went wrong, the user learns only that no browser came up;
     // the window stays as it was and the next click tries again.

@@ -50,6 +50,15 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
                     LPSTARTUPINFOA startupInfo, LPPROCESS_INFORMATION processInformation);
 BOOL CloseHandle(HANDLE handle);
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
+HANDLE GetCurrentProcess();
+// Only in the kernel32 of 64-bit capable Windows (XP SP2 and later): on older
+// systems binding it fails with EntryPointNotFound.
+BOOL IsWow64Process(HANDLE process, PBOOL wow64);
+
+// Whether this is a 32-bit process on 64-bit Windows, where the system
+// directory a 32-bit program sees is not the one 64-bit programs see. A
+// system whose kernel32 has no IsWow64Process runs no such processes.
+bool RunsUnderWow64();
 
 // Starts the command line as a separate process with the show mode and does
 // not wait for it. A program that cannot be started raises a RuntimeError

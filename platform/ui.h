@@ -9,6 +9,16 @@ namespace platform {
 // A modal message box with text, title and style; returns the button chosen.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
 
+// The process's window station and what it tells of itself (UOI_FLAGS).
+HWINSTA GetProcessWindowStation();
+BOOL GetUserObjectInformationA(HANDLE object, int index, PVOID info, DWORD length, LPDWORD needed);
+
+// Whether a person can see the process's windows: false on a window station
+// without WSF_VISIBLE, as services, scheduled tasks without a logged-on user
+// and web servers' workers run on. There a modal box would wait for ever.
+// A station that cannot tell counts as visible.
+bool WindowStationVisible();
+
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,

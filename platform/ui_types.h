@@ -21,6 +21,15 @@ using HGDIOBJ = void*;
 using HFONT = struct HFONT__*;
 using HBITMAP = struct HBITMAP__*;
 using COLORREF = DWORD;
+using HWINSTA = struct HWINSTA__*;
+
+struct USEROBJECTFLAGS {
+  BOOL fInherit;
+  BOOL fReserved;
+  DWORD dwFlags;
+};
+constexpr int UOI_FLAGS = 1;
+constexpr DWORD WSF_VISIBLE = 0x0001;
 
 #define CALLBACK
 #define WINAPI

@@ -3,6 +3,7 @@
 // the same way; only the directory part they put in front differs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,15 +11,26 @@
 // the handler's own window never comes between the user and the browser.
 inline constexpr unsigned short kUrlHandlerShowMode = 2;
 
-inline constexpr char16_t kUrlHandlerProgram[] = u"rundll32.exe url.dll,FileProtocolHandler ";
+inline constexpr char16_t kUrlHandlerProgramFile[] = u"rundll32.exe";
+inline constexpr char16_t kUrlHandlerEntryPoint[] = u" url.dll,FileProtocolHandler ";
 
-// Directory part (ending in a separator, or empty so the system searches for
-// the program), the handler, the target. Nothing is quoted: the handler takes
-// everything after its entry point's name as one target, blanks and all.
-inline std::u16string UrlHandlerCommandLine(std::u16string_view directory,
-                                            std::u16string_view target) {
-  std::u16string line(directory);
-  line += kUrlHandlerProgram;
+// The handler's path in quotes, then its entry point and the target:
+// "<directory>rundll32.exe" url.dll,FileProtocolHandler <target>. Unquoted,
+// a directory with a blank in it ("E:\Windows NT\") would have the system
+// try "E:\Windows.exe" first. The directory ends in a separator. When it is
+// empty, the system could not say where the handler is: there is no line,
+// for a line without it would start whatever program of that name the
+// search finds first (the current folder is searched before the system's).
+// The target is left as it is: the handler takes everything after its entry
+// point's name as one target, blanks and all.
+inline std::optional<std::u16string> UrlHandlerCommandLine(std::u16string_view directory,
+                                                           std::u16string_view target) {
+  if (directory.empty()) return std::nullopt;
+  std::u16string line(u"\"");
+  line += directory;
+  line += kUrlHandlerProgramFile;
+  line += u'"';
+  line += kUrlHandlerEntryPoint;
   line += target;
   return line;
 }

@@ -82,6 +82,9 @@ struct MessageBox {
 // Every message box shown since the last Reset, and the answer each gets.
 std::vector<MessageBox> MessageBoxes();
 void SetMessageBoxAnswer(int answer);
+// The process's window station lacks WSF_VISIBLE, as a service's does; it is
+// the interactive, visible one unless told otherwise.
+void SetWindowStationVisible(bool visible);
 
 // Size of the last GlobalAlloc.
 SIZE_T LastGlobalAllocSize();
@@ -135,5 +138,8 @@ int OpenKernelHandles();
 // The running program's file, as GetModuleFileNameA reports it
 // (C:\Tools\Wayfinch.exe unless told otherwise).
 void SetModuleFileName(const std::string& path);
+// IsWow64Process answers TRUE: a 32-bit process on 64-bit Windows. Off by
+// default, as for any process on 32-bit Windows or a 64-bit one.
+void SetWow64(bool wow64);
 
 }  // namespace platform::sim

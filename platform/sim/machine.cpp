@@ -97,6 +97,7 @@ std::vector<SourceOpen> SourceOpens() { return Lock()->sourceOpens; }
 std::vector<std::string> Calls() { return Lock()->calls; }
 std::vector<MessageBox> MessageBoxes() { return Lock()->messageBoxes; }
 void SetMessageBoxAnswer(int answer) { Lock()->messageBoxAnswer = answer; }
+void SetWindowStationVisible(bool visible) { Lock()->windowStationVisible = visible; }
 
 SIZE_T LastGlobalAllocSize() { return Lock()->lastGlobalAllocSize; }
 

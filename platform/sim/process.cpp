@@ -45,12 +45,30 @@ DWORD GetModuleFileNameA(HMODULE, LPSTR fileName, DWORD size) {
   return length < size ? length : size;
 }
 
+// The pseudo handle Windows gives for the calling process.
+static HANDLE const kCurrentProcess = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1));
+
+HANDLE GetCurrentProcess() {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "GetCurrentProcess");
+  return kCurrentProcess;
+}
+
+BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
+  auto m = sim::Lock();
+  sim::Enter(m.machine, kKernel32, "IsWow64Process");
+  if (process != kCurrentProcess || !wow64) return FALSE;
+  *wow64 = m->wow64 ? TRUE : FALSE;
+  return TRUE;
+}
+
 namespace sim {
 
 std::vector<ProcessStart> ProcessStarts() { return Lock()->processStarts; }
 void FailProcessStart(bool fail) { Lock()->failProcessStart = fail; }
 int OpenKernelHandles() { return static_cast<int>(Lock()->kernelHandles.size()); }
 void SetModuleFileName(const std::string& path) { Lock()->moduleFileName = path; }
+void SetWow64(bool wow64) { Lock()->wow64 = wow64; }
 
 }  // namespace sim
 

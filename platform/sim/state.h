@@ -71,6 +71,7 @@ struct Machine {
   SIZE_T lastGlobalAllocSize = 0;
   std::vector<MessageBox> messageBoxes;
   int messageBoxAnswer = 1;  // IDOK
+  bool windowStationVisible = true;
 
   std::map<std::string, WNDCLASSEXA, NoCaseLess> windowClasses;
   std::vector<WindowState> windows;  // in creation order, destroyed ones removed
@@ -83,6 +84,7 @@ struct Machine {
   bool failProcessStart = false;
   std::set<HANDLE> kernelHandles;
   std::string moduleFileName = "C:\\Tools\\Wayfinch.exe";
+  bool wow64 = false;
 
   Machine();
   ULONG_PTR NewHandle() { return nextHandle += 4; }

@@ -28,4 +28,16 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
   return fn(module, fileName, size);
 }
 
+HANDLE GetCurrentProcess() {
+  static const auto fn = Bind<decltype(&::GetCurrentProcess)>(kKernel32, "GetCurrentProcess");
+  return fn();
+}
+
+BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
+  // Declared by windows.h only for newer targets than the one we build for.
+  using Function = BOOL(WINAPI*)(HANDLE, PBOOL);
+  static const auto fn = Bind<Function>(kKernel32, "IsWow64Process");
+  return fn(process, wow64);
+}
+
 }  // namespace platform

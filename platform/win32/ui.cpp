@@ -16,6 +16,19 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
   return fn(owner, text, caption, style);
 }
 
+HWINSTA GetProcessWindowStation() {
+  static const auto fn =
+      Bind<decltype(&::GetProcessWindowStation)>(kUser32, "GetProcessWindowStation");
+  return fn();
+}
+
+BOOL GetUserObjectInformationA(HANDLE object, int index, PVOID info, DWORD length,
+                               LPDWORD needed) {
+  static const auto fn =
+      Bind<decltype(&::GetUserObjectInformationA)>(kUser32, "GetUserObjectInformationA");
+  return fn(object, index, info, length, needed);
+}
+
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
   static const auto fn = Bind<decltype(&::RegisterClassExA)>(kUser32, "RegisterClassExA");
   return fn(windowClass);

@@ -104,7 +104,12 @@ constexpr char kMakerText[] =
     "14 Rookery Lane, Eastwick, ME 04999, USA\r\n"
     "www.corvenna.example   info@corvenna.example\r\n";
 
-constexpr char kHandlerAndSite[] = "rundll32.exe url.dll,FileProtocolHandler www.corvenna.example";
+#ifndef _WIN32
+// The command line for the site with the handler in this directory.
+std::string VisitLine(const std::string& directory) {
+  return "\"" + directory + "rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example";
+}
+#endif
 
 }  // namespace
 
@@ -233,22 +238,33 @@ TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScaleTogether)
 
 TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
   ClickVisit();
-  EXPECT_EQ(Started(),
-            (std::vector<std::string>{std::string("C:\\WINNT\\system32\\") + kHandlerAndSite}));
+  EXPECT_EQ(Started(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
 }
 
-TEST_F(AboutPropertyTest, EmptyAndRootDirectoriesArePassedOnAsTheyAre) {
-  // No directory: the line names a path from the current drive's root.
-  sim::FailDirectoryQueries(true);
-  ClickVisit();
-  // Windows at the root of a drive: the directory's separator is doubled.
-  sim::FailDirectoryQueries(false);
-  sim::SetWindowsDirectory("D:\\");
-  ClickVisit();
-  EXPECT_EQ(Started(), (std::vector<std::string>{
-                           std::string("\\system32\\") + kHandlerAndSite,
-                           std::string("D:\\\\system32\\") + kHandlerAndSite,
-                       }));
+// The handler's path is quoted: a blank in the Windows directory cannot make
+// the system start another program. A root directory is passed on as it is
+// (its separator doubled); one the system cannot tell starts nothing, and
+// the page stays silent.
+TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothing) {
+  const struct {
+    const char* windowsDirectory;  // null: the query fails
+    std::vector<std::string> started;
+  } rows[] = {
+      {"C:\\WINNT", {VisitLine("C:\\WINNT\\system32\\")}},
+      {"E:\\Windows NT", {VisitLine("E:\\Windows NT\\system32\\")}},
+      {"D:\\", {VisitLine("D:\\\\system32\\")}},
+      {nullptr, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.windowsDirectory ? row.windowsDirectory : "(unknown)");
+    const auto before = sim::ProcessStarts().size();
+    if (row.windowsDirectory) sim::SetWindowsDirectory(row.windowsDirectory);
+    sim::FailDirectoryQueries(row.windowsDirectory == nullptr);
+    ClickVisit();
+    const auto started = Started();
+    EXPECT_EQ(std::vector<std::string>(started.begin() + before, started.end()), row.started);
+  }
+  EXPECT_TRUE(sim::MessageBoxes().empty());
 }
 
 TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirectoryUpAfresh) {
@@ -257,9 +273,9 @@ TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirectoryUpAfresh
   sim::SetWindowsDirectory("E:\\Windows NT");
   ClickVisit();
   EXPECT_EQ(Started(), (std::vector<std::string>{
-                           std::string("C:\\WINNT\\system32\\") + kHandlerAndSite,
-                           std::string("C:\\WINNT\\system32\\") + kHandlerAndSite,
-                           std::string("E:\\Windows NT\\system32\\") + kHandlerAndSite,
+                           VisitLine("C:\\WINNT\\system32\\"),
+                           VisitLine("C:\\WINNT\\system32\\"),
+                           VisitLine("E:\\Windows NT\\system32\\"),
                        }));
 }
 

@@ -61,9 +61,9 @@ class LauncherWindowTest : public ::testing::Test {
 };
 
 constexpr char kWebCommand[] =
-    "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler www.corvenna.example";
+    "\"C:\\WINNT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example";
 constexpr char kHelpCommand[] =
-    "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler C:\\Tools\\help.htm";
+    "\"C:\\WINNT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler C:\\Tools\\help.htm";
 
 }  // namespace
 
@@ -147,7 +147,7 @@ SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) 
   Click(wayfinch::kCmdGoId);
   sim::SetModuleFileName("X:\\Wayfinch.exe");
   Click(wayfinch::kCmdGoId);
-  const std::string handler = "C:\\WINNT\\System32\\rundll32.exe url.dll,FileProtocolHandler ";
+  const std::string handler = "\"C:\\WINNT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler ";
   EXPECT_EQ(Started(), (std::vector<std::string>{handler + "D:\\My Tools\\Way Finch\\help.htm",
                                                   handler + "X:\\\\help.htm"}));
 #endif
@@ -158,15 +158,47 @@ SIMULATED_TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
   Click(wayfinch::kCmdGoId);
   sim::SetSystemDirectory("E:\\Win\\Sys");
   Click(wayfinch::kCmdGoId);
-  // When the system cannot tell, the system's search finds the handler.
-  sim::FailDirectoryQueries(true);
-  Click(wayfinch::kCmdGoId);
   const auto started = Started();
-  ASSERT_EQ(started.size(), 3u);
-  EXPECT_EQ(started[1], "E:\\Win\\Sys\\rundll32.exe url.dll,FileProtocolHandler www.corvenna.example");
-  EXPECT_EQ(started[2], "rundll32.exe url.dll,FileProtocolHandler www.corvenna.example");
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started[1], "\"E:\\Win\\Sys\\rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example");
 #endif
 }
+
+#ifndef _WIN32
+// The handler's path is quoted, so a blank in the system directory cannot
+// make the system start another program; a directory the system cannot
+// tell starts nothing and says so.
+TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothing) {
+  const struct {
+    const char* systemDirectory;  // null: the query fails
+    std::vector<std::string> started;
+    std::size_t boxes;
+  } rows[] = {
+      {"C:\\WINNT\\System32", {kWebCommand}, 0},
+      {"E:\\Windows NT\\System32",
+       {"\"E:\\Windows NT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler "
+        "www.corvenna.example"},
+       0},
+      {nullptr, {}, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.systemDirectory ? row.systemDirectory : "(unknown)");
+    form.reset();
+    sim::Reset();
+    form = std::make_unique<frmWayfinch>(ThisProgram());
+    if (row.systemDirectory) sim::SetSystemDirectory(row.systemDirectory);
+    sim::FailDirectoryQueries(row.systemDirectory == nullptr);
+    Click(wayfinch::kCmdGoId);
+    EXPECT_EQ(Started(), row.started);
+    const auto boxes = sim::MessageBoxes();
+    ASSERT_EQ(boxes.size(), row.boxes);
+    if (row.boxes) {
+      EXPECT_EQ(boxes[0].caption, "Browser Error");
+    }
+    EXPECT_TRUE(form->IsLoaded());
+  }
+}
+#endif
 
 SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
 #ifndef _WIN32

@@ -76,6 +76,33 @@ TEST(OsCheck, WarningOncePerInstanceExceptOnNt4) {
   }
 }
 
+// A service's window station has no WSF_VISIBLE: nobody could close the
+// box, so it is left out and the instance is usable at once.
+TEST(OsCheck, WarningOnlyWhereSomeoneSeesTheScreen) {
+  const struct {
+    DWORD major, minor, platformId;
+    bool visible;
+    std::size_t boxes;
+  } rows[] = {
+      {5, 0, 2, true, 1},   // 2000 at the console
+      {5, 0, 2, false, 0},  // 2000, a service
+      {4, 10, 1, false, 0},
+      {4, 0, 2, false, 0},  // NT 4.0 warns nowhere
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.major << "." << row.minor << " visible " << row.visible);
+    sim::Reset();
+    sim::SetVersion(row.major, row.minor, 0, row.platformId);
+    sim::SetWindowStationVisible(row.visible);
+    scribbet::Scribbet control;
+    control.UserControl_Initialize();
+    EXPECT_EQ(sim::MessageBoxes().size(), row.boxes);
+    std::u16string message = u"from a service", name = u"";
+    std::int16_t type = 3;
+    EXPECT_EQ(control.WriteEvent(message, type, name), 1);
+  }
+}
+
 TEST(OsCheck, ControlWorksAfterTheWarning) {
   sim::Reset();
   sim::SetVersion(4, 10, 1998, 1);

@@ -47,3 +47,34 @@ TEST_F(WriteEventTest, AnotherProgramsMessageFileIsLeftAlone) {
             (StoredValue{REG_EXPAND_SZ, theirs.bytes}));
   EXPECT_FALSE(ReadStoredValue(SourceKey(expandable), u"TypesSupported"));
 }
+
+#ifndef _WIN32
+// The 32-bit control on 64-bit Windows names its file in SysWOW64, where
+// readers of both kinds find it; everywhere else the System32 name stays.
+// A message file already named is left alone either way.
+TEST_F(WriteEventTest, MessageFileFollowsTheKindOfProcess) {
+  const StoredValue inSysWow64 = Text("%SystemRoot%\\SysWOW64\\Scribbet.ocx");
+  const struct {
+    const char* what;
+    bool wow64;
+    bool hasIsWow64Process;  // NT 4.0 and 2000 have none
+    std::optional<StoredValue> before;
+    StoredValue expected;
+  } rows[] = {
+      {"32-bit Windows or the x64 control", false, true, std::nullopt, kOurMessageFile},
+      {"the x86 control under WOW64", true, true, std::nullopt, inSysWow64},
+      {"a system without IsWow64Process", false, false, std::nullopt, kOurMessageFile},
+      {"WOW64, a key from before", true, true, kOurMessageFile, kOurMessageFile},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    platform::sim::SetWow64(row.wow64);
+    if (!row.hasIsWow64Process) platform::sim::RemoveEntryPoint("kernel32", "IsWow64Process");
+    const std::u16string name = UniqueName(u"kind");
+    if (row.before) StoreValue(SourceKey(name), u"EventMessageFile", row.before->type, row.before->bytes);
+    EXPECT_EQ(Write(u"m", 3, name).result, 1);
+    EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), row.expected);
+    platform::sim::RestoreEntryPoints();
+  }
+}
+#endif

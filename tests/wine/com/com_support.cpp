@@ -66,12 +66,29 @@ Finished RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   unique_kernel_handle processHandle(process.hProcess), thread(process.hThread);
   write.reset();
   Finished finished{~0u, ""};
+  // The output is taken as it comes, so a program that writes much is never
+  // held up by a full pipe; one that hangs is ended at the timeout and its
+  // exit code stays ~0, so the hang fails a test instead of stopping the run.
+  const DWORD started = ::GetTickCount();
   char buffer[4096];
-  DWORD got = 0;
-  while (::ReadFile(read.get(), buffer, sizeof buffer, &got, nullptr) && got)
-    finished.output.append(buffer, got);
-  if (::WaitForSingleObject(processHandle.get(), timeoutMs) == WAIT_OBJECT_0)
-    ::GetExitCodeProcess(processHandle.get(), &finished.exitCode);
+  for (bool ended = false;;) {
+    DWORD available = 0, got = 0;
+    if (::PeekNamedPipe(read.get(), nullptr, 0, nullptr, &available, nullptr) && available) {
+      const DWORD wanted = available < sizeof buffer ? available : DWORD{sizeof buffer};
+      if (::ReadFile(read.get(), buffer, wanted, &got, nullptr)) finished.output.append(buffer, got);
+      continue;
+    }
+    if (ended) break;
+    if (::WaitForSingleObject(processHandle.get(), 20) == WAIT_OBJECT_0) {
+      ::GetExitCodeProcess(processHandle.get(), &finished.exitCode);
+      ended = true;  // what it wrote last is read once more
+    } else if (::GetTickCount() - started > timeoutMs) {
+      ::TerminateProcess(processHandle.get(), ~0u);
+      ::WaitForSingleObject(processHandle.get(), 5000);
+      finished.output += "(ended: no end within " + std::to_string(timeoutMs) + " ms)";
+      break;
+    }
+  }
   return finished;
 }
 

@@ -2,6 +2,10 @@
 // system, creates two controls through COM while a watcher thread answers any
 // warning box, then writes one entry, and prints what it saw:
 //   version <GetVersionType> boxes <n> text <...> title <...> buttons <n> hand <0|1> result <r>
+// With the argument "hidden-station" it first moves to a window station of
+// its own, made without WSF_VISIBLE as a service's is, and a desktop on it
+// (the watcher watches that desktop), and the line starts with
+//   visible <WSF_VISIBLE of the station, 0 or 1>
 #include <objbase.h>
 #include <windows.h>
 
@@ -38,8 +42,24 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
   return TRUE;
 }
 
+// Moves the process to a new window station, which has no WSF_VISIBLE, and
+// this thread to a desktop on it; tells whether the station is visible.
+int MoveToHiddenStation(HDESK& desktop) {
+  HWINSTA station = ::CreateWindowStationA("ScribbetHidden", 0, WINSTA_ALL_ACCESS, nullptr);
+  if (!station || !::SetProcessWindowStation(station)) return -1;
+  desktop = ::CreateDesktopA("Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  if (!desktop || !::SetThreadDesktop(desktop)) return -1;
+  USEROBJECTFLAGS flags = {};
+  DWORD needed = 0;
+  if (!::GetUserObjectInformationA(::GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags,
+                                   &needed))
+    return -1;
+  return (flags.dwFlags & WSF_VISIBLE) ? 1 : 0;
+}
+
 // Finds this process's warning boxes, reads the first and answers each.
-void Watch(std::atomic<bool>& stop, std::atomic<int>& boxes, Box& first) {
+void Watch(std::atomic<bool>& stop, std::atomic<int>& boxes, Box& first, HDESK desktop) {
+  if (desktop) ::SetThreadDesktop(desktop);
   while (!stop) {
     HWND found = ::FindWindowA("#32770", "Wrong OS Detected");
     DWORD owner = 0;
@@ -58,13 +78,16 @@ void Watch(std::atomic<bool>& stop, std::atomic<int>& boxes, Box& first) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  HDESK desktop = nullptr;
+  const bool hidden = argc > 1 && std::string(argv[1]) == "hidden-station";
+  const int visible = hidden ? MoveToHiddenStation(desktop) : 1;
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const int version = scribbet::clsSupport().GetVersionType();
   std::atomic<bool> stop{false};
   std::atomic<int> boxes{0};
   Box first;
-  std::thread watcher(Watch, std::ref(stop), std::ref(boxes), std::ref(first));
+  std::thread watcher(Watch, std::ref(stop), std::ref(boxes), std::ref(first), desktop);
   _Scribbet* controls[2] = {};
   for (auto& control : controls)
     ::CoCreateInstance(CLSID_Scribbet, nullptr, CLSCTX_INPROC_SERVER, IID__Scribbet,
@@ -82,6 +105,7 @@ int main() {
   watcher.join();
   for (auto* control : controls)
     if (control) control->Release();
+  if (hidden) std::printf("visible %d ", visible);
   std::printf("version %d boxes %d text %s title %s buttons %d hand %d result %d\n", version,
               boxes.load(), first.text.c_str(), first.title.c_str(), first.buttons,
               first.hand ? 1 : 0, result);
