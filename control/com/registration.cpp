@@ -4,6 +4,7 @@
 #include <olectl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Scribbet_h.h"
@@ -27,16 +28,21 @@ std::string GuidText(REFGUID guid) {
   return std::string(text, text + wcslen(text));
 }
 
-// Writes the key's value (its default value when name is null).
-void SetText(const std::string& path, const char* name, const std::string& value) {
+// Plain ASCII (key names, numbers, the classes' names) in UTF-16.
+std::wstring Wide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Writes the key's value (its default value when name is null). Values are
+// written wide: the module's path may hold letters the ANSI code page lacks.
+void SetText(const std::string& path, const wchar_t* name, std::wstring_view value) {
   HKEY raw = nullptr;
   LONG status = platform::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0,
                                           KEY_SET_VALUE, nullptr, &raw, nullptr);
   if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
   platform::unique_hkey key(raw);
-  status = platform::RegSetValueExA(key.get(), name, 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>(value.size() + 1));
+  const std::wstring terminated(value);
+  status = platform::RegSetValueExW(key.get(), name, 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(terminated.c_str()),
+                                    static_cast<DWORD>((terminated.size() + 1) * sizeof(wchar_t)));
   if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
 }
 
@@ -53,22 +59,22 @@ std::vector<std::string> KeysOf(const ClassRecord& record) {
   return keys;
 }
 
-void RegisterClass(const ClassRecord& record, const std::string& modulePath) {
+void RegisterClass(const ClassRecord& record, const std::wstring& modulePath) {
   const std::string clsid = GuidText(*record.clsid);
   const std::string clsidKey = "CLSID\\" + clsid;
-  SetText(clsidKey, nullptr, record.description);
+  SetText(clsidKey, nullptr, Wide(record.description));
   SetText(clsidKey + "\\InprocServer32", nullptr, modulePath);
-  SetText(clsidKey + "\\InprocServer32", "ThreadingModel", "Apartment");
-  SetText(clsidKey + "\\ProgID", nullptr, record.progId);
-  SetText(clsidKey + "\\TypeLib", nullptr, GuidText(LIBID_ScribbetLib));
-  SetText(record.progId, nullptr, record.description);
-  SetText(std::string(record.progId) + "\\CLSID", nullptr, clsid);
+  SetText(clsidKey + "\\InprocServer32", L"ThreadingModel", L"Apartment");
+  SetText(clsidKey + "\\ProgID", nullptr, Wide(record.progId));
+  SetText(clsidKey + "\\TypeLib", nullptr, Wide(GuidText(LIBID_ScribbetLib)));
+  SetText(record.progId, nullptr, Wide(record.description));
+  SetText(std::string(record.progId) + "\\CLSID", nullptr, Wide(clsid));
   if (record.isControl) {
-    SetText(clsidKey + "\\Control", nullptr, "");
+    SetText(clsidKey + "\\Control", nullptr, L"");
     SetText(clsidKey + "\\ToolboxBitmap32", nullptr,
-            modulePath + ", " + std::to_string(kToolboxBitmapId));
-    SetText(clsidKey + "\\MiscStatus", nullptr, "0");
-    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_string(kControlMiscStatus));
+            modulePath + L", " + std::to_wstring(kToolboxBitmapId));
+    SetText(clsidKey + "\\MiscStatus", nullptr, L"0");
+    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_wstring(kControlMiscStatus));
   }
 }
 
@@ -88,11 +94,10 @@ SYSKIND ThisSystem() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
 }  // namespace
 
 HRESULT RegisterServer() {
-  const std::string path = ModulePath();
-  const std::wstring widePath(path.begin(), path.end());
+  const std::wstring path = ModulePath();
   ComPtr<ITypeLib> library;
-  if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) ||
-      FAILED(::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr)))
+  if (FAILED(::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library)) ||
+      FAILED(::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(path.c_str()), nullptr)))
     return SELFREG_E_TYPELIB;
   for (const ClassRecord& record : kClasses) RegisterClass(record, path);
   return S_OK;
