@@ -6,7 +6,9 @@
 #include "control/com/type_info.h"
 #include "control/com/dispatch_arguments.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 
 namespace scribbet::com {
@@ -56,6 +58,9 @@ HRESULT ScribbetControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, 
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (!names || !ids) return E_POINTER;
   return Boundary(IID_IDispatch, [&] {
+    // The method's name first, then its parameters' names, found without
+    // regard to case; every name that is none of them gets DISPID_UNKNOWN.
+    std::fill(ids, ids + count, DISPID_UNKNOWN);
     ComPtr<ITypeInfo> info;
     info.Attach(TypeInfoOf(IID__Scribbet));
     return info->GetIDsOfNames(names, count, ids);
@@ -68,18 +73,23 @@ HRESULT ScribbetControl::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DIS
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (member != kDispidWriteEvent || !(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
   if (!params || (params->cArgs && !params->rgvarg)) return E_INVALIDARG;
-  if (params->cNamedArgs) return DISP_E_NONAMEDARGS;
+  if (params->cNamedArgs &&
+      (!params->rgdispidNamedArgs || params->cNamedArgs > params->cArgs))
+    return E_INVALIDARG;
   const UINT count = params->cArgs;
   if (count < 2 || count > 3) return DISP_E_BADPARAMCOUNT;
-  // Arguments arrive last first: rgvarg[count - 1] is the message.
-  VARIANT& messageArg = params->rgvarg[count - 1];
-  VARIANT& typeArg = params->rgvarg[count - 2];
-  VARIANT* nameArg = count == 3 && !IsMissing(params->rgvarg[0]) ? &params->rgvarg[0] : nullptr;
   try {
-    if (IsMissing(messageArg) || IsMissing(typeArg)) return DISP_E_PARAMNOTOPTIONAL;
-    const TextArgument message(messageArg, count - 1);
-    std::int16_t type = ShortArgument(typeArg, count - 2);
-    std::u16string name = nameArg ? std::u16string(TextArgument(*nameArg, 0).view()) : u"";
+    // Named arguments (as VBA and Visual Basic send them) are put at their
+    // places first; from there on every argument is read alike.
+    const std::vector<PlacedArgument> arguments = PlaceArguments(*params, 3);
+    if (!arguments[0].value || !arguments[1].value) return DISP_E_PARAMNOTOPTIONAL;
+    VARIANT& messageArg = *arguments[0].value;
+    VARIANT& typeArg = *arguments[1].value;
+    VARIANT* nameArg = arguments[2].value;
+    const TextArgument message(messageArg, arguments[0].index);
+    std::int16_t type = ShortArgument(typeArg, arguments[1].index);
+    std::u16string name =
+        nameArg ? std::u16string(TextArgument(*nameArg, arguments[2].index).view()) : u"";
     const std::u16string nameBefore = name;
     const std::int16_t typeBefore = type;
 

@@ -89,6 +89,26 @@ bool IsMissing(const VARIANT& argument) {
   return value.vt == VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND;
 }
 
+std::vector<PlacedArgument> PlaceArguments(const DISPPARAMS& params, UINT parameterCount) {
+  std::vector<PlacedArgument> places(parameterCount);
+  std::vector<bool> given(parameterCount, false);
+  const UINT positional = params.cArgs - params.cNamedArgs;
+  for (UINT position = 0; position < positional; ++position) {
+    given[position] = true;
+    places[position] = {&params.rgvarg[params.cArgs - 1 - position], params.cArgs - 1 - position};
+  }
+  for (UINT named = 0; named < params.cNamedArgs; ++named) {
+    const DISPID id = params.rgdispidNamedArgs[named];
+    if (id < 0 || static_cast<UINT>(id) >= parameterCount || given[id])
+      throw ArgumentError{DISP_E_PARAMNOTFOUND, named};
+    given[id] = true;
+    places[id] = {&params.rgvarg[named], named};
+  }
+  for (PlacedArgument& place : places)
+    if (place.value && IsMissing(*place.value)) place.value = nullptr;
+  return places;
+}
+
 TextArgument::TextArgument(VARIANT& argument, UINT index) {
   const VARIANT& value = Referenced(argument);
   if (value.vt == VT_BSTR) {

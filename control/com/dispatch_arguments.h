@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "control/com/owners.h"
 
@@ -22,6 +23,24 @@ struct ArgumentError {
 
 // True for an optional argument the caller left out.
 bool IsMissing(const VARIANT& argument);
+
+// One argument at its parameter's place: the caller's VARIANT, null where
+// the caller gave none, and its index in rgvarg for puArgErr.
+struct PlacedArgument {
+  VARIANT* value = nullptr;
+  UINT index = 0;
+};
+
+// Puts a call's arguments at their parameters' places, first parameter
+// first. Positional arguments (rgvarg from its end) fill from the front;
+// named ones (rgvarg[0] .. rgvarg[cNamedArgs - 1]) go where their DISPID,
+// the parameter's position, says, in any order. An argument the caller
+// marked as missing leaves its place empty. Raises ArgumentError with
+// DISP_E_PARAMNOTFOUND for a DISPID that is no parameter of the method or
+// names a parameter given already. The caller has checked that rgvarg and
+// rgdispidNamedArgs hold the counts they claim and that there are no more
+// arguments than parameters.
+std::vector<PlacedArgument> PlaceArguments(const DISPPARAMS& params, UINT parameterCount);
 
 // The argument as text, read where it is when it already is text (a long
 // message is not copied), else coerced; raises ArgumentError

@@ -28,10 +28,12 @@ ITypeLib* typeLibrary = nullptr;  // kept until the process ends
 
 HINSTANCE ModuleInstance() { return moduleInstance; }
 
-std::string ModulePath() {
-  std::string path(MAX_PATH, '\0');
+std::wstring ModulePath() {
+  // Wide, never through the ANSI code page: a folder named in another
+  // language's letters would come back as question marks.
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameA(moduleInstance, path.data(),
+    const DWORD length = ::GetModuleFileNameW(moduleInstance, path.data(),
                                               static_cast<DWORD>(path.size()));
     if (length == 0) throw ComError(HRESULT_FROM_WIN32(::GetLastError()));
     if (length < path.size()) {
@@ -50,9 +52,7 @@ bool InUse() noexcept { return liveObjects > 0 || serverLocks > 0; }
 
 ITypeLib* TypeLibrary() {
   std::call_once(typeLibraryLoaded, [] {
-    const std::string path = ModulePath();
-    const std::wstring widePath(path.begin(), path.end());
-    ThrowIfFailed(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &typeLibrary));
+    ThrowIfFailed(::LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &typeLibrary));
   });
   if (!typeLibrary) throw ComError(TYPE_E_CANTLOADLIBRARY);
   return typeLibrary;

@@ -10,8 +10,8 @@
 namespace scribbet::com {
 
 HINSTANCE ModuleInstance();
-// The full path of the module's file.
-std::string ModulePath();
+// The full path of the module's file, in UTF-16 as the file system holds it.
+std::wstring ModulePath();
 
 // Objects and server locks. Updated from any apartment, so atomically.
 void AddObject() noexcept;

@@ -3,7 +3,9 @@
 
 #include <olectl.h>
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Scribbet_h.h"
@@ -27,22 +29,51 @@ std::string GuidText(REFGUID guid) {
   return std::string(text, text + wcslen(text));
 }
 
-// Writes the key's value (its default value when name is null).
-void SetText(const std::string& path, const char* name, const std::string& value) {
+// Plain ASCII (key names, numbers, the classes' names) in UTF-16.
+std::wstring Wide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Writes the key's value (its default value when name is null). Values are
+// written wide: the module's path may hold letters the ANSI code page lacks.
+// view may ask for the other registry view of a 64-bit system.
+void SetText(const std::string& path, const wchar_t* name, std::wstring_view value,
+             REGSAM view = 0) {
   HKEY raw = nullptr;
   LONG status = platform::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0,
-                                          KEY_SET_VALUE, nullptr, &raw, nullptr);
+                                          KEY_SET_VALUE | view, nullptr, &raw, nullptr);
   if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
   platform::unique_hkey key(raw);
-  status = platform::RegSetValueExA(key.get(), name, 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>(value.size() + 1));
+  const std::wstring terminated(value);
+  status = platform::RegSetValueExW(key.get(), name, 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(terminated.c_str()),
+                                    static_cast<DWORD>((terminated.size() + 1) * sizeof(wchar_t)));
   if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
 }
 
+SYSKIND ThisSystem() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
+const char* SystemName() { return sizeof(void*) == 8 ? "win64" : "win32"; }
+
+// The library's version key, its version in hexadecimal as Automation writes it.
+std::string TypeLibraryKey() {
+  char version[16];
+  std::snprintf(version, sizeof version, "%x.%x", kTypeLibraryMajor, kTypeLibraryMinor);
+  return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + version;
+}
+
+// Whether the key exists; view adds KEY_WOW64_32KEY or KEY_WOW64_64KEY.
+bool KeyExists(const std::string& path, REGSAM view = 0) {
+  HKEY raw = nullptr;
+  if (platform::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE | view, &raw) !=
+      ERROR_SUCCESS)
+    return false;
+  platform::unique_hkey key(raw);
+  return true;
+}
+
+std::string ClassKey(const ClassRecord& record) { return "CLSID\\" + GuidText(*record.clsid); }
+
 // The keys each class records, deepest first, so they can be deleted in order.
 std::vector<std::string> KeysOf(const ClassRecord& record) {
-  const std::string clsidKey = "CLSID\\" + GuidText(*record.clsid);
+  const std::string clsidKey = ClassKey(record);
   std::vector<std::string> keys = {clsidKey + "\\InprocServer32", clsidKey + "\\ProgID",
                                    clsidKey + "\\TypeLib"};
   if (record.isControl) {
@@ -53,46 +84,62 @@ std::vector<std::string> KeysOf(const ClassRecord& record) {
   return keys;
 }
 
-void RegisterClass(const ClassRecord& record, const std::string& modulePath) {
-  const std::string clsid = GuidText(*record.clsid);
-  const std::string clsidKey = "CLSID\\" + clsid;
-  SetText(clsidKey, nullptr, record.description);
+// The other registry view of a 64-bit system: the 32-bit one for the 64-bit
+// module and the reverse. A system with one view ignores the flag.
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+// Whether the other registry view still registers the class: the control of
+// the other bitness is installed beside this one. Where there is no other
+// view this view is read, from which the class is gone by then.
+bool OtherViewRegisters(const ClassRecord& record) {
+  return KeyExists(ClassKey(record) + "\\InprocServer32", kOtherView);
+}
+
+void RegisterProgId(const ClassRecord& record, REGSAM view) {
+  SetText(record.progId, nullptr, Wide(record.description), view);
+  SetText(std::string(record.progId) + "\\CLSID", nullptr, Wide(GuidText(*record.clsid)), view);
+}
+
+void RegisterClass(const ClassRecord& record, const std::wstring& modulePath) {
+  const std::string clsidKey = ClassKey(record);
+  SetText(clsidKey, nullptr, Wide(record.description));
   SetText(clsidKey + "\\InprocServer32", nullptr, modulePath);
-  SetText(clsidKey + "\\InprocServer32", "ThreadingModel", "Apartment");
-  SetText(clsidKey + "\\ProgID", nullptr, record.progId);
-  SetText(clsidKey + "\\TypeLib", nullptr, GuidText(LIBID_ScribbetLib));
-  SetText(record.progId, nullptr, record.description);
-  SetText(std::string(record.progId) + "\\CLSID", nullptr, clsid);
+  SetText(clsidKey + "\\InprocServer32", L"ThreadingModel", L"Apartment");
+  SetText(clsidKey + "\\ProgID", nullptr, Wide(record.progId));
+  SetText(clsidKey + "\\TypeLib", nullptr, Wide(GuidText(LIBID_ScribbetLib)));
+  RegisterProgId(record, 0);
   if (record.isControl) {
-    SetText(clsidKey + "\\Control", nullptr, "");
+    SetText(clsidKey + "\\Control", nullptr, L"");
     SetText(clsidKey + "\\ToolboxBitmap32", nullptr,
-            modulePath + ", " + std::to_string(kToolboxBitmapId));
-    SetText(clsidKey + "\\MiscStatus", nullptr, "0");
-    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_string(kControlMiscStatus));
+            modulePath + L", " + std::to_wstring(kToolboxBitmapId));
+    SetText(clsidKey + "\\MiscStatus", nullptr, L"0");
+    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_wstring(kControlMiscStatus));
   }
 }
 
-// Deletes what the class recorded. A key that is already gone is no failure;
-// one that cannot be deleted (another program added to it) is.
+// Deletes what the class recorded. A key that is already gone is no
+// failure; one that cannot be deleted (another program added to it) is.
+// Windows shares the ProgID's key between the two views of a 64-bit system
+// (Wine keeps one in each): when the control of the other bitness is still
+// registered, its ProgID is written again in its view, so it stays usable by
+// name either way.
 bool UnregisterClass(const ClassRecord& record) {
   bool complete = true;
   for (const std::string& key : KeysOf(record)) {
     const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
     complete &= status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
   }
+  if (OtherViewRegisters(record)) RegisterProgId(record, kOtherView);
   return complete;
 }
-
-SYSKIND ThisSystem() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
 
 }  // namespace
 
 HRESULT RegisterServer() {
-  const std::string path = ModulePath();
-  const std::wstring widePath(path.begin(), path.end());
+  const std::wstring path = ModulePath();
   ComPtr<ITypeLib> library;
-  if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) ||
-      FAILED(::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr)))
+  if (FAILED(::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library)) ||
+      FAILED(::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(path.c_str()), nullptr)))
     return SELFREG_E_TYPELIB;
   for (const ClassRecord& record : kClasses) RegisterClass(record, path);
   return S_OK;
@@ -101,14 +148,20 @@ HRESULT RegisterServer() {
 HRESULT UnregisterServer() {
   bool complete = true;
   for (const ClassRecord& record : kClasses) complete &= UnregisterClass(record);
-  // A library that is not registered any more is no failure.
-  BSTR registeredPath = nullptr;
-  if (SUCCEEDED(::QueryPathOfRegTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor,
-                                        0, &registeredPath))) {
-    unique_bstr owner(registeredPath);
-    if (FAILED(::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor, 0,
-                                   ThisSystem())))
-      return SELFREG_E_TYPELIB;
+  // A library that is not registered for this system any more is no failure.
+  // Automation's own look-up would find the other bitness's entry instead,
+  // so this system's entry is looked at directly.
+  const std::string ownEntry = TypeLibraryKey() + "\\0\\" + SystemName();
+  if (!KeyExists(ownEntry)) return complete ? S_OK : SELFREG_E_CLASS;
+  if (OtherViewRegisters(kClasses[0])) {
+    // The other bitness's control still uses the library: only this
+    // system's file entry goes. Automation's undo would take the library's
+    // interfaces from both registry views.
+    const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, ownEntry.c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return SELFREG_E_TYPELIB;
+  } else if (FAILED(::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor,
+                                        0, ThisSystem()))) {
+    return SELFREG_E_TYPELIB;
   }
   return complete ? S_OK : SELFREG_E_CLASS;
 }

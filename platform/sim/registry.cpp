@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/ansi.h"
 #include "platform/sim/state.h"
 
 namespace platform {
@@ -107,20 +108,44 @@ LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) 
   return ERROR_SUCCESS;
 }
 
-LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+namespace {
+
+LONG SetValue(const char* entryPoint, HKEY key, std::string name, DWORD type,
+              std::vector<BYTE> data) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegSetValueExA");
+  sim::Enter(m.machine, kAdvapi32, entryPoint);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
   if (node->deleted) return ERROR_KEY_DELETED;
   if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
     return ERROR_ACCESS_DENIED;
-  if (size && !data) return ERROR_INVALID_PARAMETER;
   if (!sim::TakeRegistryWrite(m.machine)) return ERROR_REGISTRY_QUOTA_LIMIT;
-  node->values[valueName ? valueName : ""] =
-      sim::RegValue{type, std::vector<BYTE>(data, data + size)};
+  node->values[std::move(name)] = sim::RegValue{type, std::move(data)};
   return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  if (size && !data) return ERROR_INVALID_PARAMETER;
+  return SetValue("RegSetValueExA", key, valueName ? valueName : "", type,
+                  std::vector<BYTE>(data, data + size));
+}
+
+// The simulated registry keeps what the ANSI functions read back, so wide
+// text is stored as the real registry's ANSI view of it shows it.
+LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  if (size && !data) return ERROR_INVALID_PARAMETER;
+  std::vector<BYTE> stored(data, data + size);
+  if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    std::u16string text(size / sizeof(char16_t), u'\0');
+    if (size) std::memcpy(text.data(), data, text.size() * sizeof(char16_t));
+    const std::string ansi = ToAnsi(text);
+    stored.assign(ansi.begin(), ansi.end());
+  }
+  return SetValue("RegSetValueExW", key, valueName ? ToAnsi(valueName) : "", type,
+                  std::move(stored));
 }
 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,

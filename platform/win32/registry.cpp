@@ -25,6 +25,12 @@ LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, cons
   return fn(key, valueName, reserved, type, data, size);
 }
 
+LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
+                    DWORD size) {
+  static const auto fn = Bind<decltype(&::RegSetValueExW)>(kAdvapi32, "RegSetValueExW");
+  return fn(key, valueName, reserved, type, data, size);
+}
+
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                       LPDWORD size) {
   static const auto fn = Bind<decltype(&::RegQueryValueExA)>(kAdvapi32, "RegQueryValueExA");

@@ -7,6 +7,8 @@
 #include <cstdlib>
 
 #include "platform/ansi.h"
+#include "platform/handles.h"
+#include "platform/registry.h"
 #include "tests/support/page_texts.h"
 
 using namespace testing_support;
@@ -80,6 +82,35 @@ TEST_F(CodePageTest, CharactersThePageCannotHoldBecomeItsDefaultCharacter) {
   // The source is registered under the name as the page gave it back.
   EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(call.name)));
   EXPECT_EQ(ReadStoredValue(SourceKey(call.name), u"EventMessageFile"), kOurMessageFile);
+}
+
+// The control registers its file's path wide; a program that reads the value
+// through the ANSI function gets it as the page spells it, the page's
+// default character for what it cannot hold.
+TEST_F(CodePageTest, AWideRegistryValueReadsBackThroughTheAnsiFunctionInThePage) {
+  const std::u16string text = texts->held + texts->foreign;
+  const std::string expected(platform::ToAnsi(text));
+  EXPECT_EQ(expected, platform::ToAnsi(texts->held) + std::string(texts->foreign.size(), '?'));
+  constexpr char kKey[] = "Software\\Scribbet wide value test";
+  HKEY raw = nullptr;
+  ASSERT_EQ(platform::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
+                                      KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &raw, nullptr),
+            ERROR_SUCCESS);
+  platform::unique_hkey key(raw);
+  const std::u16string terminated = text + u'\0';
+  ASSERT_EQ(platform::RegSetValueExW(key.get(), reinterpret_cast<LPCWSTR>(u"Path"), 0, REG_SZ,
+                                     reinterpret_cast<const BYTE*>(terminated.data()),
+                                     static_cast<DWORD>(terminated.size() * sizeof(char16_t))),
+            ERROR_SUCCESS);
+  char buffer[512] = {};
+  DWORD type = 0, size = sizeof buffer;
+  ASSERT_EQ(platform::RegQueryValueExA(key.get(), "Path", nullptr, &type,
+                                       reinterpret_cast<BYTE*>(buffer), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, REG_SZ);
+  EXPECT_EQ(std::string(buffer, size), expected + '\0');
+  key.reset();
+  EXPECT_EQ(platform::RegDeleteKeyA(HKEY_CURRENT_USER, kKey), ERROR_SUCCESS);
 }
 
 TEST_F(CodePageTest, LongTextOfThePageIsReportedWhole) {

@@ -238,9 +238,9 @@ TEST_F(BadInput, CallsOfTheWrongShape) {
        [&](IDispatch* d) { return invoke(d, {m, t, n, m}, nullptr); }},
       {"five arguments", DISP_E_BADPARAMCOUNT,
        [&](IDispatch* d) { return invoke(d, {m, t, n, m, t}, nullptr); }},
-      {"one named argument", DISP_E_NONAMEDARGS,
+      {"the type named as the message given already", DISP_E_PARAMNOTFOUND,
        [&](IDispatch* d) { return invoke(d, {m, t}, nullptr, named, 1); }},
-      {"a named count without names", DISP_E_NONAMEDARGS,
+      {"a named count without names", E_INVALIDARG,
        [&](IDispatch* d) { return invoke(d, {m, t}, nullptr, nullptr, 1); }},
       {"NULL pDispParams", E_INVALIDARG,
        [&](IDispatch* d) {

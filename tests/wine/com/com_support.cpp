@@ -46,23 +46,23 @@ std::wstring Text(BSTR text) { return text ? std::wstring(text, ::SysStringLen(t
 static void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 using unique_kernel_handle = platform::unique_handle<HANDLE, &CloseKernelHandle>;
 
-Finished RunProgram(const std::string& commandLine, DWORD timeoutMs) {
+Finished RunProgram(const std::wstring& commandLine, DWORD timeoutMs) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE readRaw = nullptr, writeRaw = nullptr;
   if (!::CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return {~0u, "pipe failed"};
   unique_kernel_handle read(readRaw), write(writeRaw);
   ::SetHandleInformation(read.get(), HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = write.get();
   startup.hStdError = write.get();
   startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION process = {};
-  std::string line = commandLine;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+  std::wstring line = commandLine;
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process))
-    return {~0u, "cannot start: " + commandLine};
+    return {~0u, "cannot start the program"};
   unique_kernel_handle processHandle(process.hProcess), thread(process.hThread);
   write.reset();
   Finished finished{~0u, ""};
@@ -92,6 +92,16 @@ Finished RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   return finished;
 }
 
+Finished RunProgram(const std::string& commandLine, DWORD timeoutMs) {
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, commandLine.c_str(), -1, nullptr, 0);
+  std::wstring wide(length > 0 ? length : 1, L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, commandLine.c_str(), -1, wide.data(), length);
+  wide.resize(wcslen(wide.c_str()));
+  Finished finished = RunProgram(wide, timeoutMs);
+  if (finished.output == "cannot start the program") finished.output += ": " + commandLine;
+  return finished;
+}
+
 TempFile::TempFile(const std::string& name, const std::string& text) {
   char folder[MAX_PATH] = {};
   ::GetTempPathA(MAX_PATH, folder);
@@ -114,6 +124,17 @@ std::string ClassesValue(const std::string& key, const char* name) {
       ::RegQueryValueExA(raw, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   ::RegCloseKey(raw);
   return status == ERROR_SUCCESS && type == REG_SZ ? data : "";
+}
+
+std::wstring ClassesValueW(const std::string& key, const wchar_t* name) {
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return L"";
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data - sizeof(wchar_t), type = 0;
+  const LONG status =
+      ::RegQueryValueExW(raw, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  ::RegCloseKey(raw);
+  return status == ERROR_SUCCESS && type == REG_SZ ? data : L"";
 }
 
 bool ClassesKeyExists(const std::string& key) {

@@ -37,6 +37,8 @@ struct Finished {
   DWORD exitCode;
   std::string output;
 };
+Finished RunProgram(const std::wstring& commandLine, DWORD timeoutMs = 60000);
+// The same for a command line in the ANSI code page.
 Finished RunProgram(const std::string& commandLine, DWORD timeoutMs = 60000);
 
 // A file in the temporary folder holding the text; removed at the end.
@@ -53,6 +55,8 @@ class TempFile {
 // Reads a default or named value under HKEY_CLASSES_ROOT; empty when missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr);
 bool ClassesKeyExists(const std::string& key);
+// The same value read wide, as it is stored, whatever the ANSI code page holds.
+std::wstring ClassesValueW(const std::string& key, const wchar_t* name = nullptr);
 std::string GuidText(REFGUID guid);
 
 }  // namespace com_testing

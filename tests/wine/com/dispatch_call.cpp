@@ -4,7 +4,10 @@ namespace com_testing {
 
 HRESULT Call::Invoke(IDispatch* object, DISPID member, WORD flags) {
   std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
-  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+  std::vector<DISPID> reversedNames(names.rbegin(), names.rend());
+  DISPPARAMS params = {reversed.data(), reversedNames.empty() ? nullptr : reversedNames.data(),
+                       static_cast<UINT>(reversed.size()),
+                       static_cast<UINT>(reversedNames.size())};
   return object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
                         &exception, &argumentError);
 }

@@ -13,6 +13,9 @@ inline constexpr DISPID kWriteEvent = 0x60030000;
 // The arguments of one call; the VARIANTs are owned by the test.
 struct Call {
   std::vector<VARIANT> arguments;  // first to last
+  // The DISPIDs of named arguments: the last names.size() of arguments,
+  // in the same order, as VBA passes "Name:=value" after positional ones.
+  std::vector<DISPID> names;
   unique_variant result;
   UINT argumentError = 12345;
   EXCEPINFO exception = {};

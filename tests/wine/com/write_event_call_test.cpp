@@ -175,9 +175,10 @@ TEST_F(WriteEventCall, BadCallsGetTheStandardCodes) {
     std::vector<VARIANT> reversed(named.arguments.rbegin(), named.arguments.rend());
     DISPID names[] = {0};
     DISPPARAMS params = {reversed.data(), names, 2, 1};
+    // The type named as the message, which the first argument already is.
     EXPECT_EQ(dispatch->Invoke(kWriteEvent, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr,
                                nullptr, nullptr),
-              DISP_E_NONAMEDARGS);
+              DISP_E_PARAMNOTFOUND);
     EXPECT_EQ(dispatch->Invoke(kWriteEvent, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr,
                                nullptr, nullptr),
               E_INVALIDARG);
