@@ -12,6 +12,8 @@ the library's key and one key per interface that automation can call
 
 entries(root, file_ref, folder_ref, platform) gives (key, name, value)
 triples under HKEY_CLASSES_ROOT; name None is the key's default value.
+interface_entries(root) gives the interfaces' part alone: 64-bit Windows
+writes it into the registry of 32-bit programs too, for their proxies.
 file_ref and folder_ref are what the package writes for the control's full
 path and its folder.
 """
@@ -59,10 +61,7 @@ def constant(header, pattern, what):
 def entries(root, file_ref, folder_ref, platform):
     idl, code, header = read_sources(root)
     blocks = list(idl_blocks(idl))
-    library = next(a for a, kind, _ in blocks if kind == "library")
-    libid = guid(library["uuid"])
-    major, minor = (int(n) for n in library["version"].split("."))
-    version = f"{major:x}.{minor:x}"
+    library, libid, version = library_of(blocks)
     flags = LIBFLAG_HASDISKIMAGE
     for attribute, bit in LIBRARY_FLAGS.items():
         if attribute in library:
@@ -98,6 +97,19 @@ def entries(root, file_ref, folder_ref, platform):
             (key + f"\\0\\{platform}", None, file_ref),
             (key + "\\FLAGS", None, str(flags)),
             (key + "\\HELPDIR", None, folder_ref)]
+    return out + interface_entries(root)
+
+
+def library_of(blocks):
+    library = next(a for a, kind, _ in blocks if kind == "library")
+    major, minor = (int(n) for n in library["version"].split("."))
+    return library, guid(library["uuid"]), f"{major:x}.{minor:x}"
+
+
+def interface_entries(root):
+    blocks = list(idl_blocks(read_sources(root)[0]))
+    _, libid, version = library_of(blocks)
+    out = []
     for attributes, kind, name in blocks:
         if kind == "dispinterface" and "uuid" in attributes:
             proxy = PS_DISPATCH
