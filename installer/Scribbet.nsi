@@ -4,7 +4,8 @@
 ; an uninstaller. installer/make-setup builds it once per target.
 ;
 ; Defines: VERSION (1.5.0), ARCH (x86 or x64), BIN_DIR (the build's bin
-; folder), OUTFILE.
+; folder), OUTFILE; SIGN_UNINSTALLER, a command that signs the uninstaller
+; named after it before it is packed (a release sets it).
 Unicode true
 SetCompressor /SOLID lzma
 
@@ -20,6 +21,9 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+!ifdef SIGN_UNINSTALLER
+  !uninstfinalize '${SIGN_UNINSTALLER} "%1"' = 0
+!endif
 InstallDir "${PROGRAM_FILES}\Scribbet"
 RequestExecutionLevel admin
 ShowInstDetails show

@@ -4,9 +4,12 @@
 * the library's own identifier, whose last byte widl overwrites;
 * the order of the type descriptions: widl adds a forward-declared type
   where it is first named, so the event interface would come first;
-* flags and version of the event dispinterface, which widl refuses there.
+* flags and version of the event dispinterface, which widl refuses there;
+* the time widl says it made the library, which it takes from the clock:
+  the time in EPOCH-FILE (seconds since 1970, the commit's for a release),
+  or 1970 when the file is empty, so the same sources give the same bytes.
 
-    finish_typelib.py LIBRARY.tlb LIBID "Name1,Name2,..." Name:flags:major.minor ...
+    finish_typelib.py LIBRARY.tlb EPOCH-FILE LIBID "Name1,Name2,..." Name:flags:major.minor ...
 
 The file is changed in place. Everything that names a type description by its
 place in the type-info table (the hreftype) is moved with it: the entries of
@@ -14,14 +17,39 @@ the GUID and name tables and the reference records.
 """
 import struct
 import sys
+import time
 import uuid
 
 TYPEINFO_SIZE = 100
+# The custom data widl adds: the text "Created by WIDL version V at TIME\n"
+# and the time alone.
+WIDL_TIME = uuid.UUID("de77ba63-517c-11d1-a2da-0000f8773ce9")
+WIDL_CREATED_TEXT = b"Created by WIDL"
+VT_BSTR, VT_UI4 = 8, 19
 SEGMENTS = ["typeinfo", "impfiles", "impinfo", "ref", "guidhash", "guid", "namehash", "name",
             "string", "typdesc", "arraydesc", "custdata", "cdguids", "res0e", "res0f"]
 
 
-def main(path, libid, order, *settings):
+def set_creation_time(data, segment, epoch):
+    guid_base = segment["guid"][0]
+    data_base = segment["custdata"][0]
+    table_base, table_size = segment["cdguids"]
+    for entry in range(table_base, table_base + table_size, 12):
+        guid_at, data_at = struct.unpack_from("<ii", data, entry)
+        guid = uuid.UUID(bytes_le=bytes(data[guid_base + guid_at:guid_base + guid_at + 16]))
+        at = data_base + data_at
+        kind = struct.unpack_from("<H", data, at)[0]
+        if kind == VT_UI4 and guid == WIDL_TIME:
+            struct.pack_into("<I", data, at + 2, epoch)
+        elif kind == VT_BSTR:
+            length = struct.unpack_from("<I", data, at + 2)[0]
+            text = data[at + 6:at + 6 + length]
+            if text.startswith(WIDL_CREATED_TEXT) and text.endswith(b"\n"):
+                stamp = time.asctime(time.gmtime(epoch)).encode("ascii")  # as ctime writes
+                data[at + 6 + length - 1 - len(stamp):at + 6 + length - 1] = stamp
+
+
+def main(path, epoch_file, libid, order, *settings):
     data = bytearray(open(path, "rb").read())
     count = struct.unpack_from("<i", data, 0x20)[0]
     flags = struct.unpack_from("<I", data, 0x1C)[0]
@@ -78,6 +106,9 @@ def main(path, libid, order, *settings):
         struct.pack_into("<I", data, info(offset, 0x30), current | int(type_flags, 0))
         major, minor = (int(part) for part in version.split("."))
         struct.pack_into("<I", data, info(offset, 0x38), major | minor << 16)
+
+    epoch_text = open(epoch_file).read().strip()
+    set_creation_time(data, segment, int(epoch_text) if epoch_text else 0)
 
     open(path, "wb").write(bytes(data))
 

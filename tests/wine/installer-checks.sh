@@ -102,3 +102,23 @@ VBS
   check "event source '$source' registered" reg_has_key "$sources_key\\$source"
   rm -f "$trace" "$script"
 }
+
+# wayfinch_go FOLDER: the Wayfinch installed in FOLDER ('C:\...'), started as
+# the Start menu would, on a Wine desktop ($driver: the wayfinch driver); its
+# Go with "View ... Documentation" must reach the browser with the installed
+# help.htm.
+wayfinch_go() {
+  local folder=$1 record status=0
+  record=$work/received.txt
+  wine_test_recorder "$record" "$work/browser"
+  wine reg add 'HKCR\.htm' /ve /t REG_SZ /d htmlfile /f >/dev/null 2>&1
+  timeout 600 wine explorer "/desktop=installer-$mode,800x600" "$driver" launch \
+    "$folder\\Wayfinch.exe" "$(winpath "$record")" "$(winpath "$work/wayfinch.bmp")" \
+    --gtest_color=no '--gtest_filter=*GoOpens*:*Exit*' \
+    "--gtest_output=xml:$(winpath "$work/result.xml")" </dev/null >"$work/driver.log" 2>&1 || status=$?
+  if wine_test_result "$work/result.xml" "$status"; then
+    pass "Wayfinch from the program folder: Go reaches the URL handler with its help.htm"
+  else
+    fail "Wayfinch from the program folder (see $work/driver.log)"
+  fi
+}
