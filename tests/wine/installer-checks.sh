@@ -17,11 +17,13 @@ check_not() {
 
 # The registry as the control's own bitness sees it ($REG_VIEW: /reg:32,
 # /reg:64 or nothing on a 32-bit prefix).
-reg_has_key() { wine reg query "$1" $REG_VIEW </dev/null; }
+# $REG_PROGRAM is the reg.exe of that bitness: Wine's 64-bit reg with
+# /reg:32 does not show the keys 32-bit programs share with 64-bit ones.
+reg_has_key() { wine "${REG_PROGRAM:-reg}" query "$1" $REG_VIEW </dev/null; }
 reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME), or nothing
   local name=${2:-(Default)} which=(/ve)
   [ -n "${2:-}" ] && which=(/v "$2")
-  { wine reg query "$1" "${which[@]}" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
+  { wine "${REG_PROGRAM:-reg}" query "$1" "${which[@]}" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
     sed -n "s/^ *$name *REG_[A-Z_]* *//p"
 }
 
