@@ -36,8 +36,6 @@ struct Value {
   bool operator==(const Value&) const = default;
 };
 
-std::string Narrow(const std::u16string& text) { return platform::ToAnsi(text); }
-
 platform::unique_hkey CreateKey(const std::string& path) {
   HKEY key = nullptr;
   Require(platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, 0x3F,
@@ -105,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   platform::sim::Reset();
   const std::u16string name = input.ConsumeBool() ? u"" : u"Fuzzed Source";
-  const std::string source = Narrow(name.empty() ? u"Scribbet" : name);
+  const std::string source = platform::ToAnsi(name.empty() ? u"Scribbet" : name);
   const std::string keyPath = std::string(kApplicationKey) + "\\" + source;
   const auto shape = input.ConsumeEnum<Shape>();
   const auto typeOfEvent = input.ConsumeIntegral<std::int16_t>();
@@ -131,7 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::optional<Value>> before;
   for (const std::string& valueName : names) before.push_back(Read(keyPath, valueName));
   const bool namedAMessageFile = Read(keyPath, "EventMessageFile").has_value();
-  platform::sim::ForgetRecords();
 
   scribbet::Scribbet control;
   std::u16string message = u"fuzzed key", nameArg = name;
@@ -146,12 +143,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The control writes its two values and nothing else; a source that
   // already names a message file keeps its key exactly as it was.
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const bool written = !namedAMessageFile && (strcasecmp(names[i].c_str(), "EventMessageFile") == 0 ||
-                                                strcasecmp(names[i].c_str(), "TypesSupported") == 0);
-    if (!written) Require(Read(keyPath, names[i]) == before[i], "a value the control does not write was changed");
+    const bool written = !namedAMessageFile &&
+                         (strcasecmp(names[i].c_str(), "EventMessageFile") == 0 ||
+                          strcasecmp(names[i].c_str(), "TypesSupported") == 0);
+    if (!written)
+      Require(Read(keyPath, names[i]) == before[i], "a value the control does not write changed");
   }
   if (namedAMessageFile) return 0;
-  const std::string messageFile = Narrow(scribbet::kEventMessageFile);
+  const std::string messageFile = platform::ToAnsi(scribbet::kEventMessageFile);
   Require(Read(keyPath, "EventMessageFile") ==
               Value{REG_SZ, std::vector<BYTE>(messageFile.c_str(),
                                               messageFile.c_str() + messageFile.size() + 1)},
