@@ -21,6 +21,11 @@ void ForgetRecords();
 // Keys under HKEY_LOCAL_MACHINE can be read but not created, opened for
 // writing, written or deleted (status 5), as for a user without rights.
 void DenyLocalMachineWrites(bool deny);
+// The access rights the account holds on keys under HKEY_LOCAL_MACHINE (all
+// of them unless told otherwise). Opening or creating a key there with a mask
+// that asks for any right beyond these fails with status 5, as the real
+// registry refuses a mask the key's security does not grant in full.
+void GrantLocalMachineRights(REGSAM rights);
 void FailGlobalAlloc(bool fail);
 void FailRegisterEventSource(bool fail);
 void FailReportEvent(bool fail);

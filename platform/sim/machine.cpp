@@ -66,6 +66,7 @@ void ForgetRecords() {
 }
 
 void DenyLocalMachineWrites(bool deny) { Lock()->denyLocalMachineWrites = deny; }
+void GrantLocalMachineRights(REGSAM rights) { Lock()->localMachineRights = rights; }
 void FailGlobalAlloc(bool fail) { Lock()->failGlobalAlloc = fail; }
 void FailRegisterEventSource(bool fail) { Lock()->failRegisterEventSource = fail; }
 void FailReportEvent(bool fail) { Lock()->failReportEvent = fail; }

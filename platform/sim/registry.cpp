@@ -17,6 +17,7 @@ namespace {
 constexpr char kAdvapi32[] = "advapi32.dll";
 constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
 constexpr std::size_t kMaxKeyNameLength = 255;
+constexpr REGSAM kMaximumAllowed = 0x02000000;
 
 std::shared_ptr<RegKey> Resolve(Machine& m, HKEY handle, REGSAM* access = nullptr) {
   const auto value = reinterpret_cast<ULONG_PTR>(handle);
@@ -51,6 +52,12 @@ bool Denied(Machine& m, const RegKey& key, REGSAM access) {
   return m.denyLocalMachineWrites && key.underLocalMachine && (access & kWriteRights);
 }
 
+// Whether the mask asks for a right the account lacks on the key. A mask is
+// granted whole or not at all; MAXIMUM_ALLOWED asks for whatever is granted.
+bool Refused(const Machine& m, const RegKey& key, REGSAM access) {
+  return key.underLocalMachine && (access & ~kMaximumAllowed & ~m.localMachineRights);
+}
+
 HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
   const ULONG_PTR handle = m.NewHandle();
   m.openKeys[handle] = sim::OpenKey{std::move(key), access};
@@ -69,7 +76,9 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
   std::vector<std::string> parts;
   if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
-  if (Denied(m.machine, *node, access | KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
+  if (Denied(m.machine, *node, access | KEY_CREATE_SUB_KEY) ||
+      Refused(m.machine, *node, access | KEY_CREATE_SUB_KEY))
+    return ERROR_ACCESS_DENIED;
   bool created = false;
   for (const auto& part : parts) {
     auto& child = node->subkeys[part];
@@ -103,7 +112,8 @@ LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) 
     if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
     node = child->second;
   }
-  if (Denied(m.machine, *node, access)) return ERROR_ACCESS_DENIED;
+  if (Denied(m.machine, *node, access) || Refused(m.machine, *node, access))
+    return ERROR_ACCESS_DENIED;
   *result = Hand(m.machine, node, access);
   return ERROR_SUCCESS;
 }

@@ -52,6 +52,7 @@ struct Machine {
   ULONG_PTR nextHandle = 0x1000;
 
   bool denyLocalMachineWrites = false;
+  REGSAM localMachineRights = ~REGSAM{0};
   bool failGlobalAlloc = false;
   bool failRegisterEventSource = false;
   bool failReportEvent = false;

@@ -6,27 +6,13 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/sysinfo.h"
+#include "tests/support/environ_access.h"
 #include "tests/support/machine.h"
 #ifndef _WIN32
 #include "platform/sim/control.h"
 #endif
 
 using namespace testing_support;
-
-namespace wayfinch {
-// The tests' way to the private helpers.
-class clsEnvironAccess {
- public:
-  static std::u16string AddBackslash(std::u16string path) {
-    clsEnviron environ;
-    environ.AddBackslash(path);
-    return path;
-  }
-  static std::u16string StripNull(const std::u16string& text) {
-    return clsEnviron().StripNull(text);
-  }
-};
-}  // namespace wayfinch
 
 namespace {
 

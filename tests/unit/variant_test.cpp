@@ -38,3 +38,30 @@ TEST(Variant, TextThatIsNoNumberOrTooLargeRaises) {
   EXPECT_EQ(number(u"2147483648"), 6);
   EXPECT_EQ(number(u"1e300"), 6);
 }
+
+TEST(Variant, TextAtBothEndsOfThe32BitRange) {
+  struct Case {
+    const char16_t* text;
+    std::int32_t number;  // when it fits
+    bool overflows;
+  };
+  const Case cases[] = {
+      {u"2147483647", 2147483647, false},
+      {u"-2147483648", -2147483647 - 1, false},
+      {u"2147483648", 0, true},
+      {u"-2147483649", 0, true},
+  };
+  for (const Case& c : cases) {
+    const Variant text{std::u16string(c.text)};
+    if (!c.overflows) {
+      EXPECT_EQ(VariantToLong(text), c.number);
+      continue;
+    }
+    try {
+      VariantToLong(text);
+      ADD_FAILURE() << "no overflow";
+    } catch (const platform::RuntimeError& error) {
+      EXPECT_EQ(error.number(), platform::ErrorNumber::Overflow);
+    }
+  }
+}

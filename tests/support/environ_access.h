@@ -1,0 +1,22 @@
+// The way of tests and fuzz targets to clsEnviron's private text helpers.
+#pragma once
+
+#include <string>
+
+#include "launcher/clsEnviron.h"
+
+namespace wayfinch {
+
+class clsEnvironAccess {
+ public:
+  static std::u16string AddBackslash(std::u16string path) {
+    clsEnviron environ;
+    environ.AddBackslash(path);
+    return path;
+  }
+  static std::u16string StripNull(const std::u16string& text) {
+    return clsEnviron().StripNull(text);
+  }
+};
+
+}  // namespace wayfinch
