@@ -69,7 +69,7 @@ def entries(root, file_ref, folder_ref, platform):
     toolbox = constant(header, r"kToolboxBitmapId\s*=\s*(\d+)", "kToolboxBitmapId")
     misc_status = constant(header, r"static_assert\(kControlMiscStatus\s*==\s*(\d+)\)",
                            "kControlMiscStatus")
-    threading = constant(code, r'"ThreadingModel",\s*"(\w+)"', "ThreadingModel")
+    threading = constant(code, r'L?"ThreadingModel",\s*L?"(\w+)"', "ThreadingModel")
     classes = {name: guid(a["uuid"]) for a, kind, name in blocks if kind == "coclass"}
 
     out = []
