@@ -1,5 +1,7 @@
 #include "tests/wine/com/bad_input_samples.h"
 
+#include "tests/wine/com/dispatch_call.h"
+
 #include <oleauto.h>
 
 #include <cstring>
@@ -180,6 +182,17 @@ std::string Describe(const VARIANT& value) {
   }
   ::VariantClear(&copy);
   return text.str();
+}
+
+VARIANT PassedAs(VARIANT& variable, Mode mode) {
+  if (mode == Mode::Value) return variable;
+  if (mode == Mode::Variant) return Reference(&variable);
+  VARIANT passed;
+  ::VariantInit(&passed);
+  passed.vt = VT_BYREF | variable.vt;
+  passed.byref = variable.vt == VT_DECIMAL ? static_cast<void*>(&variable.decVal)
+                                           : static_cast<void*>(&variable.llVal);
+  return passed;
 }
 
 }  // namespace com_testing

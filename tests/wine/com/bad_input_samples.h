@@ -31,6 +31,14 @@ struct SampleObjects {
 
 std::vector<Sample> AllSamples(SampleObjects& objects);
 
+// How a caller hands its variable over: by value, as a typed reference
+// (VT_BYREF | its type), or as a reference to the VARIANT, as VBScript does.
+enum class Mode { Value, Typed, Variant };
+
+// The argument that passes variable in that mode; it refers to variable,
+// which must outlive it.
+VARIANT PassedAs(VARIANT& variable, Mode mode);
+
 // A deep copy of a VARIANT for comparing afterwards, and the comparison:
 // same type and same value (strings by content, objects and arrays by
 // identity).

@@ -18,7 +18,6 @@ using namespace com_testing;
 namespace {
 
 enum class Param { Message, Type, Name };
-enum class Mode { Value, Typed, Variant };
 const char* const kParamNames[] = {"message", "type", "name"};
 const char* const kModeNames[] = {"by value", "VT_BYREF|type", "VT_BYREF|VT_VARIANT"};
 
@@ -59,16 +58,7 @@ struct Argument {
       ::VariantCopy(&text, &variable);
       before = text;
     }
-    ::VariantInit(&passed);
-    if (mode == Mode::Value) {
-      passed = variable;  // the variable itself is the argument
-    } else if (mode == Mode::Variant) {
-      passed = Reference(&variable);
-    } else {
-      passed.vt = VT_BYREF | variable.vt;
-      passed.byref = variable.vt == VT_DECIMAL ? static_cast<void*>(&variable.decVal)
-                                               : static_cast<void*>(&variable.llVal);
-    }
+    passed = PassedAs(variable, mode);
   }
 };
 

@@ -47,7 +47,6 @@ long Setting(const char* name, long fallback) {
 
 std::wstring Wide(const std::u16string& text) { return {text.begin(), text.end()}; }
 
-enum class Mode { Value, Typed, Variant };
 
 // One argument as a caller passes it: the caller's variable and the VARIANT
 // in the argument list that stands for it.
@@ -56,16 +55,7 @@ struct Argument {
   VARIANT passed;
 
   void Pass(Mode mode) {
-    ::VariantInit(&passed);
-    if (mode == Mode::Value) {
-      passed = variable;
-    } else if (mode == Mode::Variant) {
-      passed = Reference(&variable);
-    } else {
-      passed.vt = VT_BYREF | variable.vt;
-      passed.byref = variable.vt == VT_DECIMAL ? static_cast<void*>(&variable.decVal)
-                                               : static_cast<void*>(&variable.llVal);
-    }
+    passed = PassedAs(variable, mode);
   }
 };
 
