@@ -36,11 +36,19 @@ function(scribbet_wine_test)
 endfunction()
 
 # A GoogleTest program run as one CTest test: a Wine start costs seconds, so
-# the whole program is one test rather than one start per case.
+# the whole program is one test rather than one start per case. Its pass is
+# read from its own XML report as well as its exit status (run-gtest), so a
+# program that crashed cannot pass.
+set(SCRIBBET_RUN_GTEST ${PROJECT_SOURCE_DIR}/tests/support/run-gtest)
+function(scribbet_gtest test program)
+  add_test(NAME ${test}
+    COMMAND ${SCRIBBET_RUN_GTEST} ${CMAKE_CURRENT_BINARY_DIR}/reports/${test}.xml
+            $<TARGET_FILE:${program}> --gtest_color=no ${ARGN})
+endfunction()
 function(scribbet_add_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE strict_gtest)
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  scribbet_gtest(${name} ${name})
   scribbet_wine_test(${name})
 endfunction()
 
@@ -55,7 +63,7 @@ function(scribbet_add_code_page_runs name)
     string(REPLACE "=" ";" pair "${entry}")
     list(GET pair 0 page)
     list(GET pair 1 locale)
-    add_test(NAME ${name}_cp${page} COMMAND ${name} --gtest_color=no ${ARGN})
+    scribbet_gtest(${name}_cp${page} ${name} ${ARGN})
     set_tests_properties(${name}_cp${page} PROPERTIES
       ENVIRONMENT "LC_ALL=${locale};SCRIBBET_EXPECTED_CODE_PAGE=${page}")
     scribbet_wine_test(${name}_cp${page})

@@ -7,13 +7,13 @@
 # On a kernel without 32-bit emulation that first step fails ("Exec format
 # error"), so a 64-bit prefix is always run with the 64-bit loader directly.
 #
-# SCRIBBET_WINE32_LOADER names another 32-bit loader: the harness's own test
-# points it at something the kernel cannot execute, to be such a machine.
-# SCRIBBET_WINE32 carries the answer of wine32_runs to child processes, so a
+# tools/without-wine32 makes such a machine for one command: every 32-bit
+# loader Wine has is replaced, in a private mount namespace, by a program the
+# kernel refuses. SCRIBBET_WINE32 carries the answer of wine32_runs to child processes, so a
 # test run asks the kernel once: "yes", or "no: REASON".
 
 wine_loader64=/usr/lib/wine/wine64
-wine_loader32=${SCRIBBET_WINE32_LOADER:-/usr/lib/wine/wine}
+wine_loader32=/usr/lib/wine/wine
 
 # The exit status of a test that was not run because it needs 32-bit
 # programs; CTest reports it as skipped (SKIP_RETURN_CODE) for those tests only.
@@ -56,5 +56,47 @@ wine_loader_for() {
   case "$1" in
     win64) printf '%s\n' "$wine_loader64" ;;
     *)     printf '%s\n' "$wine_loader32" ;;
+  esac
+}
+
+# pe_bits FILE: 32 or 64 for a Windows program or library of that
+# architecture, by the machine field of its PE header; nothing for anything
+# else (a missing file among them).
+pe_bits() {
+  local offset machine
+  offset=$(od -An -tu4 -j 60 -N 4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$offset" ] || return 0
+  [ "$(od -An -c -j "$offset" -N 4 "$1" 2>/dev/null | tr -d ' ')" = 'PE\0\0' ] || return 0
+  machine=$(od -An -tx2 -j $((offset + 4)) -N 2 "$1" | tr -d ' ')
+  case "$machine" in
+    014c) echo 32 ;;
+    8664) echo 64 ;;
+  esac
+}
+
+# wine_guard_path: puts the stand-ins of tools/path-guard first on PATH, so a
+# "wine" (or wineboot, msiexec, regsvr32 ...) that a script runs by name,
+# under timeout, env, xargs or any other command, stops at once and says to
+# call tools/wine instead: on a machine that cannot run 32-bit programs,
+# Debian's wrappers would take the 32-bit loader and fail.
+wine_guard_path() {
+  local guard
+  guard=$(cd "$(dirname "${BASH_SOURCE[0]}")/path-guard" && pwd)
+  case ":$PATH:" in
+    ":$guard:"*) ;;
+    *) export PATH="$guard:$PATH" ;;
+  esac
+}
+
+# wine_unix_path PATH: PATH as a Unix path: a Windows path (C:\..., Z:\...)
+# through the drives of $WINEPREFIX, anything else as it is.
+wine_unix_path() {
+  case "$1" in
+    [A-Za-z]:\\*)
+      local drive rest
+      drive=$(printf '%s' "${1:0:1}" | tr 'A-Z' 'a-z')
+      rest=${1:3}
+      printf '%s/dosdevices/%s:/%s\n' "${WINEPREFIX:-$HOME/.wine}" "$drive" "${rest//\\//}" ;;
+    *) printf '%s\n' "$1" ;;
   esac
 }

@@ -20,3 +20,9 @@ class FailingTearDown : public ::testing::Test {
 TEST_F(FailingTearDown, Passes) { EXPECT_EQ(1 + 1, 2); }
 
 TEST(Failing, Fails) { EXPECT_EQ(1 + 1, 3); }
+
+// A program that crashes: through a null pointer the compiler cannot see.
+TEST(Crashing, WritesThroughNull) {
+  int* volatile nowhere = nullptr;
+  *nowhere = 1;
+}

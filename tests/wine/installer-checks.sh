@@ -114,7 +114,7 @@ wayfinch_go() {
   record=$work/received.txt
   wine_test_recorder "$record" "$work/browser"
   wine reg add 'HKCR\.htm' /ve /t REG_SZ /d htmlfile /f >/dev/null 2>&1
-  timeout 600 wine explorer "/desktop=installer-$mode,800x600" "$driver" launch \
+  timeout 600 "$wine_test_tools/wine" explorer "/desktop=installer-$mode,800x600" "$driver" launch \
     "$folder\\Wayfinch.exe" "$(winpath "$record")" "$(winpath "$work/wayfinch.bmp")" \
     --gtest_color=no '--gtest_filter=*GoOpens*:*Exit*' \
     "--gtest_output=xml:$(winpath "$work/result.xml")" </dev/null >"$work/driver.log" 2>&1 || status=$?

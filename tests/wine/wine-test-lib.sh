@@ -6,8 +6,11 @@ wine_test_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)
 . "$wine_test_tools/wine-loader.sh"
 
 # wine PROGRAM [ARGS...]: runs PROGRAM in $WINEPREFIX with the loader of the
-# prefix's architecture (tools/wine), never Debian's wrapper.
+# prefix's architecture (tools/wine), never Debian's wrapper. The function is
+# invisible to other commands: under timeout, env or xargs, name
+# "$wine_test_tools/wine"; a bare "wine" there meets the stand-in and fails.
 wine() { "$wine_test_tools/wine" "$@"; }
+wine_guard_path
 
 # wine_test_prefix PROGRAM PREFIX: the prefix, made for PROGRAM's architecture,
 # or for the one PROGRAM names: win32 or win64. A 32-bit prefix on a machine
@@ -15,9 +18,9 @@ wine() { "$wine_test_tools/wine" "$@"; }
 wine_test_prefix() {
   case "$1" in
     win32|win64) export WINEARCH=$1 ;;
-    *) case "$(file -b "$1")" in
-         *x86-64*) export WINEARCH=win64 ;;
-         *)        export WINEARCH=win32 ;;
+    *) case "$(pe_bits "$1")" in
+         64) export WINEARCH=win64 ;;
+         *)  export WINEARCH=win32 ;;
        esac ;;
   esac
   [ "$WINEARCH" = win64 ] || wine_require32
