@@ -42,10 +42,11 @@ std::u16string MakerContactLines() {
   return lines;
 }
 
-std::optional<std::u16string> VisitCorvennaCommandLine(const std::u16string& windowsDirectory) {
-  const std::u16string systemDirectory =
-      windowsDirectory.empty() ? std::u16string() : windowsDirectory + kSystem32Part;
-  return UrlHandlerCommandLine(systemDirectory, kMakerWebAddress);
+std::u16string VisitCorvennaCommandLine(const std::u16string& windowsDirectory) {
+  // The directory part is never empty: without the Windows directory it is
+  // "\system32\", a path from the root of the current drive. Such a path
+  // starts no search, so no program of that name elsewhere is started.
+  return *UrlHandlerCommandLine(windowsDirectory + kSystem32Part, kMakerWebAddress);
 }
 
 PixelRect AboutPageSize(int dotsPerInch) { return ToPixels(kAboutPageSurface, dotsPerInch); }
@@ -59,12 +60,9 @@ void AboutProperty::PropertyPage_Initialize() {
 void AboutProperty::VisitCorvennaCommand_Click() {
   // An error raised while finding the directory or building the line is
   // not the page's to hide; only the start itself is tried and let go.
-  const auto commandLine = VisitCorvennaCommandLine(Registry().WinDirectory());
-  // Without the Windows directory there is no handler to start, and the
-  // page says nothing about it, as about a start that fails.
-  if (!commandLine) return;
+  const std::u16string commandLine = VisitCorvennaCommandLine(Registry().WinDirectory());
   try {
-    platform::Shell(*commandLine, kUrlHandlerShowMode);
+    platform::Shell(commandLine, kUrlHandlerShowMode);
   } catch (const std::exception&) {
     // No browser came up. The page says nothing: it is only informing.
   }

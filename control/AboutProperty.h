@@ -6,7 +6,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "control/Reghack.h"
@@ -40,9 +39,9 @@ std::u16string AboutText();
 std::u16string MakerContactLines();
 // The button's command line for a Windows directory as the platform reports
 // it. Nothing is added or removed between the parts: a directory that ends
-// in a separator doubles it. An empty directory (the system could not tell)
-// gives no line.
-std::optional<std::u16string> VisitCorvennaCommandLine(const std::u16string& windowsDirectory);
+// in a separator doubles it, and an empty one (the system could not tell)
+// gives a path from the root of the current drive, \system32\rundll32.exe.
+std::u16string VisitCorvennaCommandLine(const std::u16string& windowsDirectory);
 
 // The page's surface in pixels at the given resolution.
 PixelRect AboutPageSize(int dotsPerInch);

@@ -5,6 +5,7 @@
 #include "control/com/com_error.h"
 #include "control/com/module.h"
 #include "control/res/resource_ids.h"
+#include "platform/ole.h"
 
 namespace scribbet::com {
 
@@ -42,8 +43,9 @@ ComPtr<IPicture> LoadMakerLogo() {
   memory.release();
 
   ComPtr<IPicture> picture;
-  ThrowIfFailed(::OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                                 reinterpret_cast<void**>(picture.GetAddressOf())));
+  ThrowIfFailed(platform::OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE,
+                                         IID_IPicture,
+                                         reinterpret_cast<void**>(picture.GetAddressOf())));
   return picture;
 }
 

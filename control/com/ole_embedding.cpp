@@ -6,6 +6,7 @@
 #include "control/com/ScribbetControl.h"
 #include "control/com/com_error.h"
 #include "control/com/registration.h"
+#include "platform/ole.h"
 
 namespace scribbet::com {
 
@@ -66,8 +67,8 @@ HRESULT ScribbetControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HW
       case OLEIVERB_PROPERTIES: {
         IUnknown* self = Unknown();
         CLSID page = CLSID_AboutProperty;
-        return ::OleCreatePropertyFrame(parent, 0, 0, L"Scribbet", 1, &self, 1, &page,
-                                        LOCALE_USER_DEFAULT, 0, nullptr);
+        return platform::OleCreatePropertyFrame(parent, 0, 0, L"Scribbet", 1, &self, 1, &page,
+                                                LOCALE_USER_DEFAULT, 0, nullptr);
       }
       default:
         return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;

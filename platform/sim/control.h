@@ -90,6 +90,9 @@ void SetMessageBoxAnswer(int answer);
 // The process's window station lacks WSF_VISIBLE, as a service's does; it is
 // the interactive, visible one unless told otherwise.
 void SetWindowStationVisible(bool visible);
+// GetProcessWindowStation returns NULL; GetUserObjectInformationA returns FALSE.
+void FailGetProcessWindowStation(bool fail);
+void FailGetUserObjectInformation(bool fail);
 
 // Size of the last GlobalAlloc.
 SIZE_T LastGlobalAllocSize();

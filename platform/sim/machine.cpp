@@ -99,6 +99,8 @@ std::vector<std::string> Calls() { return Lock()->calls; }
 std::vector<MessageBox> MessageBoxes() { return Lock()->messageBoxes; }
 void SetMessageBoxAnswer(int answer) { Lock()->messageBoxAnswer = answer; }
 void SetWindowStationVisible(bool visible) { Lock()->windowStationVisible = visible; }
+void FailGetProcessWindowStation(bool fail) { Lock()->failGetProcessWindowStation = fail; }
+void FailGetUserObjectInformation(bool fail) { Lock()->failGetUserObjectInformation = fail; }
 
 SIZE_T LastGlobalAllocSize() { return Lock()->lastGlobalAllocSize; }
 

@@ -73,6 +73,8 @@ struct Machine {
   std::vector<MessageBox> messageBoxes;
   int messageBoxAnswer = 1;  // IDOK
   bool windowStationVisible = true;
+  bool failGetProcessWindowStation = false;
+  bool failGetUserObjectInformation = false;
 
   std::map<std::string, WNDCLASSEXA, NoCaseLess> windowClasses;
   std::vector<WindowState> windows;  // in creation order, destroyed ones removed

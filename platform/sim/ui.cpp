@@ -20,7 +20,7 @@ static HWINSTA const kWindowStation = reinterpret_cast<HWINSTA>(static_cast<ULON
 HWINSTA GetProcessWindowStation() {
   auto m = sim::Lock();
   sim::Enter(m.machine, "user32.dll", "GetProcessWindowStation");
-  return kWindowStation;
+  return m->failGetProcessWindowStation ? nullptr : kWindowStation;
 }
 
 // As the real call: the flags record for UOI_FLAGS, its size in needed, and
@@ -29,6 +29,7 @@ BOOL GetUserObjectInformationA(HANDLE object, int index, PVOID info, DWORD lengt
                                LPDWORD needed) {
   auto m = sim::Lock();
   sim::Enter(m.machine, "user32.dll", "GetUserObjectInformationA");
+  if (m->failGetUserObjectInformation) return FALSE;
   if (object != kWindowStation || index != UOI_FLAGS) return FALSE;
   if (needed) *needed = sizeof(USEROBJECTFLAGS);
   if (!info || length < sizeof(USEROBJECTFLAGS)) return FALSE;

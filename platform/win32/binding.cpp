@@ -12,4 +12,16 @@ FARPROC BindEntryPoint(const char* library, const char* entryPoint) {
   return address;
 }
 
+FARPROC BindEntryPoint(const char* library, const char* fallback, const char* entryPoint) {
+  try {
+    return BindEntryPoint(library, entryPoint);
+  } catch (const BindingError&) {
+    try {
+      return BindEntryPoint(fallback, entryPoint);
+    } catch (const BindingError&) {
+    }
+    throw;
+  }
+}
+
 }  // namespace platform::win32

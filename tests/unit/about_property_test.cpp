@@ -243,9 +243,9 @@ TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
 
 // The handler's path is quoted: a blank in the Windows directory cannot make
 // the system start another program. A root directory is passed on as it is
-// (its separator doubled); one the system cannot tell starts nothing, and
-// the page stays silent.
-TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothing) {
+// (its separator doubled); one the system cannot tell gives the handler's
+// path from the root of the current drive, which starts no search.
+TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsFromTheRoot) {
   const struct {
     const char* windowsDirectory;  // null: the query fails
     std::vector<std::string> started;
@@ -253,7 +253,7 @@ TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothi
       {"C:\\WINNT", {VisitLine("C:\\WINNT\\system32\\")}},
       {"E:\\Windows NT", {VisitLine("E:\\Windows NT\\system32\\")}},
       {"D:\\", {VisitLine("D:\\\\system32\\")}},
-      {nullptr, {}},
+      {nullptr, {VisitLine("\\system32\\")}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.windowsDirectory ? row.windowsDirectory : "(unknown)");

@@ -103,6 +103,36 @@ TEST(OsCheck, WarningOnlyWhereSomeoneSeesTheScreen) {
   }
 }
 
+// Only a station that answers that it is invisible suppresses the box: a
+// query that fails, or a system without the queries (95, 98, Me), shows it
+// and the control is created all the same.
+TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
+  const struct {
+    const char* what;
+    void (*fault)();
+  } rows[] = {
+      {"no station", [] { sim::FailGetProcessWindowStation(true); }},
+      {"no flags", [] { sim::FailGetUserObjectInformation(true); }},
+      {"no GetProcessWindowStation",
+       [] { sim::RemoveEntryPoint("user32.dll", "GetProcessWindowStation"); }},
+      {"no GetUserObjectInformationA",
+       [] { sim::RemoveEntryPoint("user32.dll", "GetUserObjectInformationA"); }},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    sim::Reset();
+    sim::SetVersion(4, 10, 1998, 1);
+    sim::SetWindowStationVisible(false);  // what the station would say if asked
+    row.fault();
+    scribbet::Scribbet control;
+    ASSERT_NO_THROW(control.UserControl_Initialize());
+    EXPECT_EQ(sim::MessageBoxes().size(), 1u);
+    std::u16string message = u"after the box", name = u"";
+    std::int16_t type = 3;
+    EXPECT_EQ(control.WriteEvent(message, type, name), 1);
+  }
+}
+
 TEST(OsCheck, ControlWorksAfterTheWarning) {
   sim::Reset();
   sim::SetVersion(4, 10, 1998, 1);

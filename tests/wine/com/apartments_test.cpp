@@ -2,10 +2,10 @@
 // controls, while other apartments keep making and dropping controls.
 #include <atomic>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "tests/support/machine.h"
+#include "tests/support/threads.h"
 #include "tests/wine/com/com_support.h"
 
 using namespace com_testing;
@@ -50,7 +50,7 @@ TEST(Apartments, EightWritersAtOnceWhileControlsComeAndGo) {
   Tally tally;
   std::atomic<int> made{0};
   std::atomic<bool> stop{false};
-  std::vector<std::thread> writers, churners;
+  std::vector<testing_support::Thread> writers, churners;
   for (int t = 0; t < kChurners; ++t)
     churners.emplace_back([&] {
       ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -2,10 +2,10 @@
 #include "tests/wine/com/com_support.h"
 
 #include <atomic>
-#include <thread>
 #include <vector>
 
 #include "tests/support/machine.h"
+#include "tests/support/threads.h"
 
 using namespace com_testing;
 
@@ -39,7 +39,7 @@ TEST(Lifetime, ApartmentsOnSeveralThreadsAtOnce) {
   constexpr int kWriters = 4, kCalls = 150;
   std::atomic<int> wrong{0}, done{0};
   std::atomic<bool> stop{false};
-  std::vector<std::thread> threads;
+  std::vector<testing_support::Thread> threads;
   for (int t = 0; t < kWriters; ++t) {
     threads.emplace_back([&, t] {
       ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -27,18 +27,18 @@ HRESULT MallocSpy::QueryInterface(REFIID iid, void** out) {
 }
 
 std::size_t MallocSpy::Outstanding() const {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<testing_support::CriticalSection> lock(mutex_);
   return live_.size();
 }
 
 int MallocSpy::DoubleFrees() const {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<testing_support::CriticalSection> lock(mutex_);
   return doubleFrees_;
 }
 
 void* MallocSpy::PostAlloc(void* block) {
   if (block) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<testing_support::CriticalSection> lock(mutex_);
     freed_.erase(block);
     live_.insert(block);
   }
@@ -47,7 +47,7 @@ void* MallocSpy::PostAlloc(void* block) {
 
 void* MallocSpy::PreFree(void* block, BOOL) {
   if (block) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<testing_support::CriticalSection> lock(mutex_);
     if (live_.erase(block)) freed_.insert(block);
     else if (freed_.count(block)) ++doubleFrees_;
   }
@@ -56,7 +56,7 @@ void* MallocSpy::PreFree(void* block, BOOL) {
 
 SIZE_T MallocSpy::PreRealloc(void* block, SIZE_T size, void** out, BOOL) {
   if (block) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<testing_support::CriticalSection> lock(mutex_);
     if (live_.erase(block)) freed_.insert(block);
   }
   *out = block;

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <set>
 
+#include "tests/support/threads.h"
+
 namespace com_testing {
 
 class MallocSpy final : public IMallocSpy {
@@ -38,7 +40,7 @@ class MallocSpy final : public IMallocSpy {
   void STDMETHODCALLTYPE PostHeapMinimize() override {}
 
  private:
-  mutable std::mutex mutex_;
+  mutable testing_support::CriticalSection mutex_;
   std::set<void*> live_, freed_;
   int doubleFrees_ = 0;
   bool registered_ = false;

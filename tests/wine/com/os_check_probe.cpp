@@ -12,10 +12,10 @@
 #include <atomic>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "Scribbet_h.h"
 #include "control/clsSupport.h"
+#include "tests/support/threads.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   std::atomic<bool> stop{false};
   std::atomic<int> boxes{0};
   Box first;
-  std::thread watcher(Watch, std::ref(stop), std::ref(boxes), std::ref(first), desktop);
+  testing_support::Thread watcher(Watch, std::ref(stop), std::ref(boxes), std::ref(first), desktop);
   _Scribbet* controls[2] = {};
   for (auto& control : controls)
     ::CoCreateInstance(CLSID_Scribbet, nullptr, CLSCTX_INPROC_SERVER, IID__Scribbet,
