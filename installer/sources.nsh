@@ -34,15 +34,44 @@ Var eventSources  ; the list as given, or empty
   ${EndIf}
 !macroend
 
-; In .onInit, before anything changes: takes /SOURCES= and refuses a bad list
-; with the helper's words and an exit code of its own.
-!macro CheckEventSources
+; Into $eventSources: the value of /SOURCES= as command lines of every kind
+; write it: bare (/SOURCES=a;b c, up to the next option), with its value
+; quoted (/SOURCES="a;b c"), or quoted whole ("/SOURCES=a;b c"), which is
+; how programs quote an argument with blanks.
+!macro _ReadSourcesOption
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/SOURCES=" $eventSources
   ${If} ${Errors}
     StrCpy $eventSources ""
+    StrLen $3 $0
+    StrCpy $4 0
+    ${DoWhile} $4 < $3
+      StrCpy $5 $0 10 $4
+      ${If} $5 == '"/SOURCES='
+        IntOp $4 $4 + 10
+        StrCpy $6 $0 "" $4
+        StrLen $8 $6
+        StrCpy $7 0
+        ${DoWhile} $7 < $8
+          StrCpy $5 $6 1 $7
+          ${If} $5 == '"'
+            ${ExitDo}
+          ${EndIf}
+          IntOp $7 $7 + 1
+        ${Loop}
+        StrCpy $eventSources $6 $7
+        ${ExitDo}
+      ${EndIf}
+      IntOp $4 $4 + 1
+    ${Loop}
   ${EndIf}
+!macroend
+
+; In .onInit, before anything changes: takes /SOURCES= and refuses a bad list
+; with the helper's words and an exit code of its own.
+!macro CheckEventSources
+  !insertmacro _ReadSourcesOption
   ${If} $eventSources != ""
     InitPluginsDir
     File "/oname=$PLUGINSDIR\RegisterSources.exe" "${BIN_DIR}\RegisterSources.exe"
