@@ -72,6 +72,18 @@ Var eventSources  ; the list as given, or empty
 ; with the helper's words and an exit code of its own.
 !macro CheckEventSources
   !insertmacro _ReadSourcesOption
+  ; A command line longer than Setup's strings arrives cut short, and with it
+  ; the last name: refused rather than registered wrong.
+  StrLen $3 $CMDLINE
+  IntOp $4 ${NSIS_MAX_STRLEN} - 1
+  ${If} $eventSources != ""
+  ${AndIf} $3 >= $4
+    MessageBox MB_OK|MB_ICONSTOP "The command line is longer than Setup can read \
+      ($4 characters), so the list of event sources may be cut short. Name fewer sources at \
+      once and run Setup again for the others.$\n$\nNothing was changed." /SD IDOK
+    SetErrorLevel ${EXIT_BAD_SOURCES}
+    Quit
+  ${EndIf}
   ${If} $eventSources != ""
     InitPluginsDir
     File "/oname=$PLUGINSDIR\RegisterSources.exe" "${BIN_DIR}\RegisterSources.exe"
