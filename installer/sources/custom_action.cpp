@@ -124,7 +124,8 @@ std::vector<Row> RowsFor(const std::vector<std::u16string>& names) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (scribbet::SourceNamesMessageFile(registry, names[i])) continue;
     const std::string number = std::to_string(i + 1);
-    const std::u16string id = u"ScribbetEventSource" + std::u16string(number.begin(), number.end());
+    std::u16string id = u"ScribbetEventSource";
+    id.append(number.begin(), number.end());
     const std::u16string key = Literal(scribbet::kSourceKeyPrefix + names[i]);
     rows.push_back({id + u"File", key, u"EventMessageFile", messageFile});
     rows.push_back({id + u"Types", key, u"TypesSupported", types});
