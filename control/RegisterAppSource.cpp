@@ -13,37 +13,51 @@ Reghack& Scribbet::Registry() {
   return *reghack_;
 }
 
+namespace {
+
+// Writes the supported types and tells whether the key now holds them.
+bool WriteTypesSupported(Reghack& registry, const std::u16string& keyPath) noexcept {
+  try {
+    registry.SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
+    return registry.GetKeyValue(keyPath, u"TypesSupported") ==
+           VariantText(Variant(kTypesSupported));
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+bool SourceNamesMessageFile(Reghack& registry, const std::u16string& name) {
+  const std::u16string keyPath = kSourceKeyPrefix + name;
+  if (!registry.GetKeyValue(keyPath, u"EventMessageFile").empty()) return true;
+  // A message file stored as another type (an expandable string, as many
+  // installers write it) reads as empty text, but belongs to someone else.
+  return registry.HasValue(keyPath, u"EventMessageFile");
+}
+
+SourceRegistration RegisterSourceKey(Reghack& registry, const std::u16string& name) {
+  if (SourceNamesMessageFile(registry, name)) return SourceRegistration::Kept;
+  const std::u16string keyPath = kSourceKeyPrefix + name;
+  registry.CreateNewKey(keyPath, kLocalMachine);
+  registry.SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(EventMessageFile())),
+                       REG_SZ);
+  if (WriteTypesSupported(registry, keyPath)) return SourceRegistration::Written;
+  // The message file alone would make every later call take the source for
+  // registered and never write its types (a registry that filled up between
+  // the two values, say). Taken back, the next call registers it afresh.
+  // The value was missing when this call began, so it is ours to remove.
+  registry.DeleteKeyValue(keyPath, u"EventMessageFile");
+  return SourceRegistration::Failed;
+}
+
 // Makes the name a source of the Application log with the control as its
 // message file, unless the key already names a message file. Nothing it meets
 // may stop the entry from being written, so every error ends it silently.
 void Scribbet::RegisterAppSource(const std::u16string& name) noexcept {
   try {
-    const std::u16string keyPath = kSourceKeyPrefix + name;
-    if (!Registry().GetKeyValue(keyPath, u"EventMessageFile").empty()) return;
-    // A message file stored as another type (an expandable string, as many
-    // installers write it) reads as empty text, but belongs to someone else.
-    if (Registry().HasValue(keyPath, u"EventMessageFile")) return;
-    Registry().CreateNewKey(keyPath, kLocalMachine);
-    Registry().SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(EventMessageFile())),
-                           REG_SZ);
-    if (WriteTypesSupported(keyPath)) return;
-    // The message file alone would make every later call take the source for
-    // registered and never write its types (a registry that filled up between
-    // the two values, say). Taken back, the next call registers it afresh.
-    // The value was missing when this call began, so it is ours to remove.
-    Registry().DeleteKeyValue(keyPath, u"EventMessageFile");
+    RegisterSourceKey(Registry(), name);
   } catch (...) {
-  }
-}
-
-// Writes the supported types and tells whether the key now holds them.
-bool Scribbet::WriteTypesSupported(const std::u16string& keyPath) noexcept {
-  try {
-    Registry().SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
-    return Registry().GetKeyValue(keyPath, u"TypesSupported") ==
-           VariantText(Variant(kTypesSupported));
-  } catch (...) {
-    return false;
   }
 }
 

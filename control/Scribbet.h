@@ -38,6 +38,20 @@ std::u16string_view EventMessageFile();
 // The event types a source supports: error, warning and information.
 inline constexpr std::int16_t kTypesSupported = 7;
 
+// Whether the source's key already names a message file, of any type: such a
+// key belongs to whoever wrote it and is left alone.
+bool SourceNamesMessageFile(Reghack& registry, const std::u16string& name);
+
+// What RegisterSourceKey did with a source's key.
+enum class SourceRegistration { Kept, Written, Failed };
+
+// The registration the first WriteEvent with a new source name makes, for
+// the control and for Setup alike: the key under kSourceKeyPrefix with
+// EventMessageFile() and kTypesSupported, unless the key already names a
+// message file. A key whose types could not be written is taken back to
+// where it was (Failed). Registry errors that raise propagate.
+SourceRegistration RegisterSourceKey(Reghack& registry, const std::u16string& name);
+
 // The event identifier of every entry: message 1 of the control's table.
 inline constexpr DWORD kEventId = 1;
 
@@ -79,7 +93,6 @@ class Scribbet {
 
  private:
   void RegisterAppSource(const std::u16string& name) noexcept;
-  bool WriteTypesSupported(const std::u16string& keyPath) noexcept;
   Reghack& Registry();
 
   std::unique_ptr<Reghack> reghack_;

@@ -3,6 +3,9 @@
 ; Wayfinch.exe and help.htm into a program folder with Start-menu entries;
 ; an uninstaller. installer/make-setup builds it once per target.
 ;
+; Command line: /S (silent), /SOURCES=NAME;NAME... (event sources to
+; register, see sources.nsh), /D=FOLDER (last).
+;
 ; Defines: VERSION (1.5.0), ARCH (x86 or x64), BIN_DIR (the build's bin
 ; folder), OUTFILE; SIGN_UNINSTALLER, a command that signs the uninstaller
 ; named after it before it is packed (a release sets it).
@@ -12,12 +15,14 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include x64.nsh
 !include WordFunc.nsh
+!include FileFunc.nsh
 
 !include target.nsh
 !include names.nsh
 !include checks.nsh
 !include registration.nsh
 !include removal.nsh
+!include sources.nsh
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -49,6 +54,7 @@ Function .onInit
   !insertmacro RequireAdministrator
   ReadRegStr $previousVersion HKLM "${UNINSTALL_KEY}" "DisplayVersion"
   !insertmacro RefuseNewerInstalled $previousVersion
+  !insertmacro CheckEventSources
   ; Repair and upgrade go where the installation already is: one copy only.
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
@@ -98,6 +104,14 @@ Section "Scribbet"
     Call RollBack
     MessageBox MB_OK|MB_ICONSTOP "${CONTROL_FILE} could not be registered. \
       ${ROLLED_BACK}" /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
+
+  !insertmacro RegisterEventSources
+  ${If} ${Errors}
+    Call RollBack
+    MessageBox MB_OK|MB_ICONSTOP "$1 ${ROLLED_BACK}" /SD IDOK
     SetErrorLevel ${EXIT_FAILED}
     Abort
   ${EndIf}

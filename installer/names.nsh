@@ -16,6 +16,7 @@
 !define EXIT_NEWER_INSTALLED 1638  ; ERROR_PRODUCT_VERSION
 !define EXIT_IN_USE 32             ; ERROR_SHARING_VIOLATION
 !define EXIT_FAILED 1603           ; ERROR_INSTALL_FAILURE
+!define EXIT_BAD_SOURCES 87        ; ERROR_INVALID_PARAMETER: a /SOURCES= list refused
 
 !define ROLLED_BACK "Setup took Scribbet off this computer again, so that no half-installed \
   copy is left. Remove the cause and run Setup again."

@@ -124,3 +124,59 @@ wayfinch_go() {
     fail "Wayfinch from the program folder (see $work/driver.log)"
   fi
 }
+
+# source_values NAME: the values of the source's key, one "NAME TYPE DATA" a
+# line, sorted; nothing when the key is missing.
+source_values() {
+  { wine "${REG_PROGRAM:-reg}" query "$sources_key\\$1" $REG_VIEW </dev/null 2>/dev/null || true; } |
+    tr -d '\r' | sed -n 's/^ \{4\}\([A-Za-z]*\) \{4\}\(REG_[A-Z_]*\) \{4\}/\1 \2 /p' | sort
+}
+
+# The values a setup writes for a source, as the control's first WriteEvent
+# writes them; $message_file is the one the control of this run records.
+registered_values() {
+  printf 'EventMessageFile REG_SZ %s\nTypesSupported REG_DWORD 0x7\n' "$message_file"
+}
+
+# A key that names its own message file as an expandable string, as
+# PowerShell's New-EventLog writes it: setups and control leave it alone.
+foreign_source="Kept By Others"
+foreign_values=$'EventMessageFile REG_EXPAND_SZ %SystemRoot%\\other.dll'
+add_foreign_source() {
+  wine reg add "$sources_key\\$foreign_source" /v EventMessageFile /t REG_EXPAND_SZ \
+    /d '%SystemRoot%\other.dll' /f $REG_VIEW </dev/null >/dev/null 2>&1
+}
+
+# Every bad list a setup must refuse before it writes anything, with the
+# words its message must have: "LIST|WORDS". The last one holds a character
+# no Western code page has (run under a UTF-8 locale, so Wine passes it on).
+bad_source_lists=(
+  "Billing;;Payroll|has an empty item (item 2)"
+  'Billing;Nightly\Backup|"Nightly\Backup" cannot be registered: a backslash'
+  "Billing; System |\"System\" cannot be registered: it is the name of the System log"
+  "Billing;$(printf 'n%.0s' {1..256})|it has 256 characters"
+  "Billing;請求|cannot be registered: the character U+8ACB has no place in this computer's code page"
+)
+good_source_list=" Billing ;Nightly Backup;billing;$foreign_source"
+good_sources=("Billing" "Nightly Backup")
+
+# check_sources_written: what the good list wrote, the foreign key untouched.
+check_sources_written() {
+  local name
+  for name in "${good_sources[@]}"; do
+    check "source '$name' registered as the control registers it ($(source_values "$name" | tr '\n' ' '))" \
+      test "$(source_values "$name")" = "$(registered_values)"
+  done
+  check "source '$foreign_source' left as it was" test "$(source_values "$foreign_source")" = "$foreign_values"
+}
+
+# check_no_sources LIST: none of the list's names has a key.
+check_no_sources() {
+  local name
+  IFS=';' read -ra names <<<"$1"
+  for name in "${names[@]}"; do
+    name=$(printf '%s' "$name" | sed 's/^ *//; s/ *$//')
+    [ -n "$name" ] && [ "${name#*\\}" = "$name" ] || continue
+    check_not "no key for '${name:0:20}'" reg_has_key "$sources_key\\$name"
+  done
+}

@@ -1,0 +1,84 @@
+// The event-source list as Setup and the Windows Installer package read it:
+// every list either gives its names or is refused with a message naming the
+// item and the reason. Runs under the usual Western code page, 1252.
+#include "installer/sources/source_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ansi.h"
+
+namespace {
+
+using scribbet::setup::ParseSourceList;
+using scribbet::setup::SourceListError;
+
+struct ListCase {
+  const char* what;
+  std::u16string list;
+  std::vector<std::u16string> names;  // when accepted
+  std::u16string refusal;             // a part of the message, when refused
+};
+
+std::string Utf8(const std::u16string& text) {
+  std::string out;
+  for (char16_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+const std::u16string k255(255, u'n');
+const std::u16string k256(256, u'n');
+
+const std::vector<ListCase> kCases = {
+    {"two names", u"Billing;Nightly Backup", {u"Billing", u"Nightly Backup"}, {}},
+    {"blanks around names go", u"  Billing ;\tNightly Backup\t", {u"Billing", u"Nightly Backup"}, {}},
+    {"nothing named", u"", {}, {}},
+    {"a blank list names nothing", u"  \t ", {}, {}},
+    {"a name given twice counts once", u"Billing;Payroll;billing ; BILLING", {u"Billing", u"Payroll"}, {}},
+    {"code-page letters", u"M\u00FCller Sp\u00E9cial;\u00C5r", {u"M\u00FCller Sp\u00E9cial", u"\u00C5r"}, {}},
+    {"twice in Latin-1 capitals", u"\u00E9t\u00E9;\u00C9T\u00C9", {u"\u00E9t\u00E9"}, {}},
+    {"the longest key name", k255, {k255}, {}},
+    {"a log's name inside a longer one", u"Application Server;My System", {u"Application Server", u"My System"}, {}},
+    {"an empty item", u"Billing;;Payroll", {}, u"has an empty item (item 2)"},
+    {"a trailing separator", u"Billing;", {}, u"has an empty item (item 2)"},
+    {"a blank item", u"Billing; ;Payroll", {}, u"has an empty item (item 2)"},
+    {"a backslash", u"Billing;Nightly\\Backup", {}, u"\"Nightly\\Backup\" cannot be registered: a backslash"},
+    {"one character too long", u"Billing;" + k256, {}, u"it has 256 characters, and the name of a registry key may have at most 255"},
+    {"the Application log", u"application", {}, u"\"application\" cannot be registered: it is the name of the Application log"},
+    {"the System log", u"Billing; System ", {}, u"\"System\" cannot be registered: it is the name of the System log"},
+    {"the Security log", u"SECURITY", {}, u"it is the name of the Security log"},
+    {"outside the code page", u"Billing;\u8ACB\u6C42", {}, u"\"\u8ACB\u6C42\" cannot be registered: the character U+8ACB has no place in this computer's code page 1252"},
+    {"only a best fit in the code page", u"\u0100dam", {}, u"the character U+0100 has no place"},
+};
+
+TEST(SourceList, AcceptsOrRefusesEachList) {
+  ASSERT_EQ(platform::AnsiCodePage(), 1252u) << "the table is written for code page 1252";
+  for (const ListCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    if (c.refusal.empty()) {
+      EXPECT_EQ(ParseSourceList(c.list), c.names);
+      continue;
+    }
+    try {
+      ParseSourceList(c.list);
+      ADD_FAILURE() << "accepted";
+    } catch (const SourceListError& error) {
+      EXPECT_NE(error.message().find(c.refusal), std::u16string::npos) << Utf8(error.message());
+    }
+  }
+}
+
+}  // namespace
