@@ -2,9 +2,13 @@
 // About page rely on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/process.h"
+#include "platform/whole_text.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -93,4 +97,25 @@ TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
     EXPECT_EQ(error.number(), platform::ErrorNumber::FileNotFound);
     EXPECT_NE(std::string(error.what()).find("nothing.exe now"), std::string::npos);
   }
+}
+
+TEST(ReadWholeText, PathsOfMaxPathCharactersAndLongerComeBackWhole) {
+  // A stand-in for GetModuleFileName: it writes as much of the path as fits
+  // and returns the buffer's size when it had to cut, with no terminator.
+  for (std::size_t length : {std::size_t{1}, std::size_t{MAX_PATH} - 1, std::size_t{MAX_PATH},
+                             std::size_t{MAX_PATH} + 1, std::size_t{3} * MAX_PATH}) {
+    SCOPED_TRACE(length);
+    std::wstring path(length, L'p');
+    path.back() = L'e';  // a cut path loses this last letter
+    const auto read = platform::ReadWholeText<wchar_t>([&](wchar_t* buffer, DWORD size) {
+      const std::size_t written = std::min<std::size_t>(path.size(), size);
+      std::copy_n(path.begin(), written, buffer);
+      if (written < size) buffer[written] = L'\0';
+      return static_cast<DWORD>(written);
+    });
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, path);
+  }
+  // A call that fails gives nothing rather than an empty path.
+  EXPECT_FALSE(platform::ReadWholeText<char>([](char*, DWORD) { return DWORD{0}; }));
 }

@@ -62,6 +62,11 @@ TEST_F(ReghackTest, NumbersAsDwordAndAsText) {
   reg.SetKeyValue(key, u"neg", Variant{std::int32_t{-5}}, REG_DWORD);
   EXPECT_EQ(ReadStoredValue(key, u"neg"), Number(0xFFFFFFFBu));
   EXPECT_EQ(reg.GetKeyValue(key, u"neg"), u"-5");
+
+  // Four different bytes, each in its place: lowest first.
+  reg.SetKeyValue(key, u"order", Variant{std::int32_t{0x12345678}}, REG_DWORD);
+  EXPECT_EQ(ReadStoredValue(key, u"order"), (StoredValue{REG_DWORD, {0x78, 0x56, 0x34, 0x12}}));
+  EXPECT_EQ(reg.GetKeyValue(key, u"order"), u"305419896");
 }
 
 TEST_F(ReghackTest, EmptyTextIsOneZeroByteAndReadsAsOneNul) {
