@@ -12,8 +12,6 @@
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include "platform/sim/control.h"
 #endif
 
 using namespace testing_support;
@@ -24,18 +22,17 @@ class ProcessTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetMachine(); }
   void TearDown() override {
-#ifndef _WIN32
-    EXPECT_EQ(platform::sim::OpenKernelHandles(), 0) << "a process handle was left open";
-#endif
+    if constexpr (kSimulated) {
+      EXPECT_EQ(platform::sim::OpenKernelHandles(), 0) << "a process handle was left open";
+    }
   }
 };
 
-#ifndef _WIN32
-std::u16string FolderOf(const std::string& program) {
+// The folder of a program the simulated machine runs from that file.
+inline std::u16string FolderOf(const std::string& program) {
   platform::sim::SetModuleFileName(program);
   return platform::ProgramFolder();
 }
-#endif
 
 }  // namespace
 
@@ -57,18 +54,14 @@ TEST_F(ProcessTest, ProgramFolderHasNoSeparatorExceptAtADriveRoot) {
 }
 
 SIMULATED_TEST_F(ProcessTest, ProgramFolderOfAPathLongerThanMaxPath) {
-#ifndef _WIN32
   const std::string folder = "C:\\" + std::string(600, 'f');
   EXPECT_EQ(FolderOf(folder + "\\Wayfinch.exe"), Widen(folder));
-#endif
 }
 
 SIMULATED_TEST_F(ProcessTest, ProgramFolderIsCutAtCharactersNotBytes) {
-#ifndef _WIN32
   // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
   platform::sim::SetAnsiCodePage(932);
   EXPECT_EQ(FolderOf("C:\\Tools\\\x95\x5C.exe"), u"C:\\Tools");
-#endif
 }
 
 TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
@@ -87,9 +80,7 @@ TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
 }
 
 TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
-#ifndef _WIN32
-  platform::sim::FailProcessStart(true);
-#endif
+  if constexpr (kSimulated) platform::sim::FailProcessStart(true);
   try {
     platform::Shell(u"C:\\no such folder\\nothing.exe now", 2);
     ADD_FAILURE() << "no error";
