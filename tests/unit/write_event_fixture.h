@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "control/Scribbet.h"
-#include "tests/support/event_trace.h"
+#include "eventlog_reader/event_trace.h"
 #include "tests/support/machine.h"
 #include "platform/sim/control.h"
 
@@ -38,8 +38,8 @@ class WriteEventTest : public ::testing::Test {
     return Call{result, message, type, name};
   }
 
-  std::vector<testing_support::ReportedEvent> Events() const { return trace->NewEvents(); }
+  std::vector<eventlog_reader::ReportedEvent> Events() const { return trace->NewEvents(); }
 
   scribbet::Scribbet control;
-  std::optional<testing_support::EventTrace> trace;
+  std::optional<eventlog_reader::EventTrace> trace;
 };
