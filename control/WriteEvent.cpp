@@ -6,6 +6,7 @@
 #include "control/Scribbet.h"
 #include "platform/ansi.h"
 #include "platform/errors.h"
+#include "platform/eventlog.h"
 #include "platform/handles.h"
 
 namespace scribbet {
@@ -26,6 +27,17 @@ std::optional<std::int16_t> ReportedType(std::int16_t typeOfEvent) {
 void TakeRoundTrip(std::u16string& text, const std::string& ansi) {
   if (platform::IsAscii(text)) return;
   text = platform::FromAnsi(ansi);
+}
+
+// Whether ReportEventA can take the buffer as its insertion string. It reads
+// the buffer up to the first zero byte and widens that from the ANSI code
+// page; the count that matters is the widened one, which a multi-byte code
+// page makes smaller than the byte count. Plain ASCII widens byte for byte.
+bool FitsOneInsertionString(const std::string& message, bool ascii) {
+  const std::string_view insertion(message.c_str());
+  if (insertion.size() <= platform::kLongestInsertionString) return true;
+  if (ascii) return false;
+  return platform::FromAnsi(insertion).size() <= platform::kLongestInsertionString;
 }
 
 }  // namespace
@@ -77,16 +89,21 @@ std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
     return 0;
   }
   platform::RtlMoveMemory(buffer.get(), message.c_str(), message.size() + 1);
-  if (!platform::IsAscii(MessageString)) {
+  const bool ascii = platform::IsAscii(MessageString);
+  if (!ascii) {
     std::u16string back = platform::FromAnsi(message);
     if (back != MessageString) MessageBack = std::move(back);
   }
 
+  // A string the report cannot widen is refused by every Windows version,
+  // and some ReportEventA implementations fail badly on it rather than
+  // refuse: such a message is not handed over at all, and the result is 0.
+  const bool fits = FitsOneInsertionString(message, ascii);
   LPCSTR strings[1] = {static_cast<LPCSTR>(buffer.get())};
-  const BOOL reported = platform::ReportEventA(eventSource.get(), static_cast<WORD>(*type), 0,
-                                               kEventId, nullptr, 1,
-                                               static_cast<DWORD>(bufferSize), strings,
-                                               buffer.get());
+  const BOOL reported =
+      fits && platform::ReportEventA(eventSource.get(), static_cast<WORD>(*type), 0, kEventId,
+                                     nullptr, 1, static_cast<DWORD>(bufferSize), strings,
+                                     buffer.get());
   // Freed, then released, here rather than by the owners: a release function
   // that cannot be bound fails the call like any other service. The owners
   // still release what is left when the first of these fails.

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/event_trace.h"
-#include "tests/support/message_file.h"
+#include "eventlog_reader/event_trace.h"
+#include "eventlog_reader/message_file.h"
 
 namespace {
 
@@ -27,13 +27,13 @@ std::string Ansi(const std::u16string& text) {
   return out;
 }
 
-std::string Description(const testing_support::ReportedEvent& event) {
+std::string Description(const eventlog_reader::ReportedEvent& event) {
   const std::string source = Ansi(event.source.value_or(u""));
   const std::string file =
-      testing_support::ExpandedPath(testing_support::MessageFileValue(source));
+      eventlog_reader::ExpandedPath(eventlog_reader::MessageFileValue(source));
   std::vector<std::string> strings;
   for (const auto& s : event.strings) strings.push_back(Ansi(s));
-  std::string shown = testing_support::FormatFromMessageFile(file, event.eventId, strings);
+  std::string shown = eventlog_reader::FormatFromMessageFile(file, event.eventId, strings);
   if (shown.empty())
     shown = "The description for Event ID ( " + std::to_string(event.eventId) + " ) in Source ( " +
             source + " ) cannot be found.";
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   std::ifstream file(argv[1], std::ios::binary);
   std::ostringstream trace;
   trace << file.rdbuf();
-  const auto events = testing_support::ParseWineTrace(trace.str());
+  const auto events = eventlog_reader::ParseWineTrace(trace.str());
   std::printf("Application log: %u entries\n\n", static_cast<unsigned>(events.size()));
   for (const auto& event : events) {
     std::printf("%-12s Source: %-20s Event ID: %lu  Category: None  Data: %lu bytes\n",

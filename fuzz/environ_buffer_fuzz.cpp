@@ -12,7 +12,7 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/sim/control.h"
-#include "tests/support/environ_access.h"
+#include "launcher/clsEnvironAccess.h"
 
 using fuzzing::Require;
 using wayfinch::clsEnvironAccess;

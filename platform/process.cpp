@@ -5,6 +5,7 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/handles.h"
+#include "platform/whole_text.h"
 
 namespace platform {
 
@@ -25,22 +26,13 @@ void Shell(std::u16string_view commandLine, WORD showMode) {
 }
 
 std::u16string ProgramFolder() {
-  // A path that fills the buffer may have been cut short: ask again with more.
-  constexpr DWORD kLongestPath = 32768;
-  std::string buffer;
-  for (DWORD size = MAX_PATH;; size *= 2) {
-    buffer.assign(size, '\0');
-    const DWORD length = platform::GetModuleFileNameA(nullptr, buffer.data(), size);
-    if (length == 0)
-      throw RuntimeError(ErrorNumber::FileNotFound, "The program's own file name is not known");
-    if (length < size) {
-      buffer.resize(length);
-      break;
-    }
-    if (size >= kLongestPath) RaiseOverflow("the program's path is too long");
-  }
+  const std::optional<std::string> file = ReadWholeText<char>([](char* buffer, DWORD size) {
+    return platform::GetModuleFileNameA(nullptr, buffer, size);
+  });
+  if (!file)
+    throw RuntimeError(ErrorNumber::FileNotFound, "The program's own file name is not known");
   // Cut in wide text: in a double-byte code page a trail byte can be 0x5C.
-  const std::u16string path = FromAnsi(buffer);
+  const std::u16string path = FromAnsi(*file);
   const auto separator = path.rfind(u'\\');
   if (separator == std::u16string::npos) return {};
   std::u16string folder = path.substr(0, separator);

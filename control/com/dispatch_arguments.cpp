@@ -101,8 +101,10 @@ std::vector<PlacedArgument> PlaceArguments(const DISPPARAMS& params, UINT parame
     const DISPID id = params.rgdispidNamedArgs[named];
     if (id < 0 || static_cast<UINT>(id) >= parameterCount || given[id])
       throw ArgumentError{DISP_E_PARAMNOTFOUND, named};
-    given[id] = true;
-    places[id] = {&params.rgvarg[named], named};
+    // The id comes from the caller: checked access as well, so a slip in
+    // the test above fails the call rather than writing past the places.
+    given.at(id) = true;
+    places.at(id) = {&params.rgvarg[named], named};
   }
   for (PlacedArgument& place : places)
     if (place.value && IsMissing(*place.value)) place.value = nullptr;

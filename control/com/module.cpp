@@ -6,12 +6,14 @@
 #include <atomic>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 #include "Scribbet_h.h"
 #include "control/com/AboutPropertyPage.h"
 #include "control/com/ScribbetControl.h"
 #include "control/com/class_factory.h"
 #include "control/com/owners.h"
+#include "platform/whole_text.h"
 
 namespace scribbet::com {
 
@@ -31,17 +33,12 @@ HINSTANCE ModuleInstance() { return moduleInstance; }
 std::wstring ModulePath() {
   // Wide, never through the ANSI code page: a folder named in another
   // language's letters would come back as question marks.
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(moduleInstance, path.data(),
-                                              static_cast<DWORD>(path.size()));
-    if (length == 0) throw ComError(HRESULT_FROM_WIN32(::GetLastError()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+  std::optional<std::wstring> path =
+      platform::ReadWholeText<wchar_t>([](wchar_t* buffer, DWORD size) {
+        return ::GetModuleFileNameW(moduleInstance, buffer, size);
+      });
+  if (!path) throw ComError(HRESULT_FROM_WIN32(::GetLastError()));
+  return std::move(*path);
 }
 
 void AddObject() noexcept { ++liveObjects; }

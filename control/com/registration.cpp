@@ -12,6 +12,7 @@
 #include "control/com/com_error.h"
 #include "control/com/module.h"
 #include "control/com/owners.h"
+#include "control/com/registry_views.h"
 #include "platform/handles.h"
 
 namespace scribbet::com {
@@ -84,15 +85,12 @@ std::vector<std::string> KeysOf(const ClassRecord& record) {
   return keys;
 }
 
-// The other registry view of a 64-bit system: the 32-bit one for the 64-bit
-// module and the reverse. A system with one view ignores the flag.
-constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
-
-// Whether the other registry view still registers the class: the control of
-// the other bitness is installed beside this one. Where there is no other
-// view this view is read, from which the class is gone by then.
-bool OtherViewRegisters(const ClassRecord& record) {
-  return KeyExists(ClassKey(record) + "\\InprocServer32", kOtherView);
+// What unregistering leaves for the control of the other bitness, asked
+// once this control's keys of the class are gone.
+Unregistration Decide(const ClassRecord& record) {
+  return DecideUnregistration(sizeof(void*) == 8, [&](REGSAM view) {
+    return KeyExists(ClassKey(record) + "\\InprocServer32", view);
+  });
 }
 
 void RegisterProgId(const ClassRecord& record, REGSAM view) {
@@ -129,7 +127,7 @@ bool UnregisterClass(const ClassRecord& record) {
     const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
     complete &= status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
   }
-  if (OtherViewRegisters(record)) RegisterProgId(record, kOtherView);
+  if (const auto view = Decide(record).progIdWrittenAgainIn) RegisterProgId(record, *view);
   return complete;
 }
 
@@ -153,7 +151,7 @@ HRESULT UnregisterServer() {
   // so this system's entry is looked at directly.
   const std::string ownEntry = TypeLibraryKey() + "\\0\\" + SystemName();
   if (!KeyExists(ownEntry)) return complete ? S_OK : SELFREG_E_CLASS;
-  if (OtherViewRegisters(kClasses[0])) {
+  if (!Decide(kClasses[0]).wholeTypeLibrary) {
     // The other bitness's control still uses the library: only this
     // system's file entry goes. Automation's undo would take the library's
     // interfaces from both registry views.

@@ -1,6 +1,7 @@
 // The simulated event log records every report with all its arguments.
 #include "platform/eventlog.h"
 
+#include "platform/ansi.h"
 #include "platform/sim/state.h"
 
 namespace platform {
@@ -19,11 +20,17 @@ HANDLE RegisterEventSourceA(LPCSTR server, LPCSTR source) {
 
 BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID user,
                   WORD stringCount, DWORD dataSize, LPCSTR* strings, LPVOID data) {
+  // Each string is widened before anything is written, as Windows does; one
+  // that does not fit a counted wide string fails the whole report. Measured
+  // before the machine is locked: the conversion reads its code page.
+  bool widens = true;
+  for (WORD i = 0; strings && i < stringCount; ++i)
+    widens = widens && (!strings[i] || FromAnsi(strings[i]).size() <= kLongestInsertionString);
   auto m = sim::Lock();
   sim::Enter(m.machine, kAdvapi32, "ReportEventA");
   auto open = m->eventSources.find(reinterpret_cast<ULONG_PTR>(source));
   if (open == m->eventSources.end() || m->failReportEvent) return FALSE;
-  if ((stringCount && !strings) || (dataSize && !data)) return FALSE;
+  if ((stringCount && !strings) || (dataSize && !data) || !widens) return FALSE;
   sim::Report report{source, open->second, type, category, eventId, user != nullptr, {}, {}};
   // Reads every string to its terminator and exactly dataSize bytes of the
   // data, as the real service does: an overrun shows under the sanitizers.

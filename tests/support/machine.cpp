@@ -15,18 +15,8 @@
 
 namespace testing_support {
 
-bool IsSimulated() {
-#ifdef _WIN32
-  return false;
-#else
-  return true;
-#endif
-}
-
 void ResetMachine() {
-#ifndef _WIN32
-  platform::sim::Reset();
-#endif
+  if constexpr (kSimulated) platform::sim::Reset();
 }
 
 std::u16string UniqueName(const std::u16string& stem) {

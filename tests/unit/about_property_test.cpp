@@ -16,10 +16,9 @@
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include "platform/sim/control.h"
-namespace sim = platform::sim;
 #endif
+
+namespace sim = platform::sim;
 
 using namespace testing_support;
 using scribbet::AboutProperty;
@@ -56,9 +55,7 @@ class AboutPropertyTest : public ::testing::Test {
     page.reset();
     EXPECT_FALSE(ClassRegistered()) << "the page's window class outlived it";
     frame.reset();
-#ifndef _WIN32
     testing_support::ExpectNothingLeftOpen("page");
-#endif
   }
 
   static HBITMAP Logo() {
@@ -74,7 +71,6 @@ class AboutPropertyTest : public ::testing::Test {
     platform::SendMessageA(Control(scribbet::kVisitCorvennaCommandId), BM_CLICK, 0, 0);
   }
 
-#ifndef _WIN32
   std::vector<std::string> Started() const {
     std::vector<std::string> lines;
     for (const auto& start : sim::ProcessStarts()) {
@@ -85,7 +81,6 @@ class AboutPropertyTest : public ::testing::Test {
     }
     return lines;
   }
-#endif
 
   platform::unique_hwnd frame;
   std::unique_ptr<AboutProperty> page;
@@ -104,12 +99,10 @@ constexpr char kMakerText[] =
     "14 Rookery Lane, Eastwick, ME 04999, USA\r\n"
     "www.corvenna.example   info@corvenna.example\r\n";
 
-#ifndef _WIN32
 // The command line for the site with the handler in this directory.
-std::string VisitLine(const std::string& directory) {
+inline std::string VisitLine(const std::string& directory) {
   return "\"" + directory + "rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example";
 }
-#endif
 
 }  // namespace
 
@@ -175,9 +168,8 @@ TEST_F(AboutPropertyTest, AFrameThatDestroysThePageFirstLeavesNothingToDestroyAg
   page.reset();
 }
 
-#ifndef _WIN32
 
-TEST_F(AboutPropertyTest, SurfaceAndControlsArePlacedFromTheDesignInKeyboardOrder) {
+SIMULATED_TEST_F(AboutPropertyTest, SurfaceAndControlsArePlacedFromTheDesignInKeyboardOrder) {
   const auto windows = sim::Windows();
   ASSERT_EQ(windows.size(), 6u);  // frame, surface, four controls
   const sim::Window& surface = windows[1];
@@ -223,7 +215,7 @@ TEST_F(AboutPropertyTest, SurfaceAndControlsArePlacedFromTheDesignInKeyboardOrde
   EXPECT_EQ(windows[5].image, reinterpret_cast<HANDLE>(Logo()));
 }
 
-TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScaleTogether) {
+SIMULATED_TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScaleTogether) {
   page.reset();
   sim::SetScreen(1024, 768, 120);
   page = std::make_unique<AboutProperty>(ThisProgram(), frame.get(),
@@ -236,7 +228,7 @@ TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScaleTogether)
             (PixelRect{10, 10, 381, 201}));  // 381.25 and 201.25 round down
 }
 
-TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
+SIMULATED_TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
   ClickVisit();
   EXPECT_EQ(Started(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
 }
@@ -245,7 +237,7 @@ TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
 // the system start another program. A root directory is passed on as it is
 // (its separator doubled); one the system cannot tell gives the handler's
 // path from the root of the current drive, which starts no search.
-TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsFromTheRoot) {
+SIMULATED_TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsFromTheRoot) {
   const struct {
     const char* windowsDirectory;  // null: the query fails
     std::vector<std::string> started;
@@ -267,7 +259,7 @@ TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsFromT
   EXPECT_TRUE(sim::MessageBoxes().empty());
 }
 
-TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirectoryUpAfresh) {
+SIMULATED_TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirectoryUpAfresh) {
   ClickVisit();
   ClickVisit();
   sim::SetWindowsDirectory("E:\\Windows NT");
@@ -279,7 +271,7 @@ TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirectoryUpAfresh
                        }));
 }
 
-TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTriesAgain) {
+SIMULATED_TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTriesAgain) {
   sim::FailProcessStart(true);
   EXPECT_NO_THROW(page->VisitCorvennaCommand_Click());
   ClickVisit();
@@ -292,7 +284,7 @@ TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTriesAgain) {
   EXPECT_EQ(Started().size(), 1u);
 }
 
-TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {
+SIMULATED_TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {
   // Only the start is trapped: a directory query that cannot even be made
   // reaches whoever called the handler, and no start is tried.
   sim::RemoveEntryPoint("kernel32", "GetWindowsDirectoryA");
@@ -303,4 +295,3 @@ TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {
   EXPECT_TRUE(sim::MessageBoxes().empty());
 }
 
-#endif

@@ -6,11 +6,9 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/sysinfo.h"
-#include "tests/support/environ_access.h"
+#include "launcher/clsEnvironAccess.h"
 #include "tests/support/machine.h"
-#ifndef _WIN32
 #include "platform/sim/control.h"
-#endif
 
 using namespace testing_support;
 
@@ -24,10 +22,9 @@ class EnvironTest : public ::testing::Test {
   void SetUp() override { ResetMachine(); }
 };
 
-std::u16string Sys(const std::string& directory) {
-#ifndef _WIN32
+// The directory the launcher makes of a system directory the machine reports.
+inline std::u16string Sys(const std::string& directory) {
   platform::sim::SetSystemDirectory(directory);
-#endif
   return clsEnviron().GetWindowsSysDir();
 }
 
@@ -51,18 +48,14 @@ SIMULATED_TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
   EXPECT_EQ(Sys(fits), Widen(fits) + u"\\");
   // One more and the call leaves the blanks alone: a lone separator.
   EXPECT_EQ(Sys(fits + "d"), u"\\");
-#ifndef _WIN32
   platform::sim::FailDirectoryQueries(true);
   EXPECT_EQ(clsEnviron().GetWindowsSysDir(), u"");
-#endif
 }
 
 SIMULATED_TEST_F(EnvironTest, DoubleByteDirectoryIsJudgedByCharactersNotBytes) {
-#ifndef _WIN32
   // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
   platform::sim::SetAnsiCodePage(932);
   EXPECT_EQ(Sys("C:\\\x95\x5C"), u"C:\\\u8868\\");
-#endif
 }
 
 TEST_F(EnvironTest, AddBackslashLooksAtTheTrimmedTextAndAppendsAfterTheRightTrim) {

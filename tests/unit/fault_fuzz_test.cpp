@@ -15,7 +15,6 @@
 
 using namespace testing_support;
 
-#ifndef _WIN32
 namespace sim = platform::sim;
 
 namespace {
@@ -73,7 +72,7 @@ struct Faults {
   }
 };
 
-Faults RandomFaults(std::mt19937& random) {
+inline Faults RandomFaults(std::mt19937& random) {
   std::bernoulli_distribution often(0.2), rarely(0.08);
   Faults faults;
   faults.denyWrites = often(random);
@@ -93,7 +92,7 @@ struct Outcome {
   std::int16_t result;
 };
 
-Outcome Expected(const Faults& f, std::int16_t type) {
+inline Outcome Expected(const Faults& f, std::int16_t type) {
   if (type < 1 || type > 3) return {false, 0};  // nothing is opened
   if (f.Removed("RegisterEventSourceA")) return {true, 0};
   const bool handle = !f.failRegister;
@@ -105,7 +104,7 @@ Outcome Expected(const Faults& f, std::int16_t type) {
   return {false, static_cast<std::int16_t>(handle && !f.failReport ? 1 : 0)};
 }
 
-std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
+inline std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
   // ASCII, Western, Cyrillic, Japanese, a pair of surrogates, a lone one.
   static const std::u16string pieces[] = {u"a", u"Z", u" ", u"\u00e9", u"\u0416", u"\u044f",
                                           u"\u65e5", u"\u30ab", u"\U0001F600", u"\xD800"};
@@ -118,10 +117,8 @@ std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
 const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 
 }  // namespace
-#endif
 
 class FaultFuzzTest : public WriteEventTest {
-#ifndef _WIN32
  protected:
   static unsigned Seed() {
     const char* text = std::getenv("SCRIBBET_FAULT_SEED");
@@ -140,11 +137,9 @@ class FaultFuzzTest : public WriteEventTest {
           << "source " << platform::ToAnsi(name) << " counts as registered without its types";
     }
   }
-#endif
 };
 
 SIMULATED_TEST_F(FaultFuzzTest, EveryFaultAloneAndCombinedGivesTheRuledOutcome) {
-#ifndef _WIN32
   const unsigned seed = Seed();
   SCOPED_TRACE("seed " + std::to_string(seed) + " (SCRIBBET_FAULT_SEED replays it)");
   std::mt19937 random(seed);
@@ -223,5 +218,4 @@ SIMULATED_TEST_F(FaultFuzzTest, EveryFaultAloneAndCombinedGivesTheRuledOutcome) 
     CheckRegistry(names);
   }
   sim::Reset();  // handles the removed release functions could not give back
-#endif
 }

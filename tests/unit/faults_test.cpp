@@ -6,12 +6,9 @@
 #include "platform/errors.h"
 
 using namespace testing_support;
-#ifndef _WIN32
 namespace sim = platform::sim;
-#endif
 
 SIMULATED_TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
-#ifndef _WIN32
   sim::DenyLocalMachineWrites(true);
   const std::u16string name = UniqueName(u"norights");
   EXPECT_EQ(Write(u"m", 1, name).result, 1);
@@ -19,11 +16,9 @@ SIMULATED_TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
   EXPECT_EQ(Events().size(), 1u);
   sim::FailReportEvent(true);  // and the result is the report's
   EXPECT_EQ(Write(u"m", 1, name).result, 0);
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything) {
-#ifndef _WIN32
   const std::u16string name = UniqueName(u"refusal");
   sim::FailGlobalAlloc(true);
   Call call = Write(u"m", 3, name);
@@ -39,11 +34,9 @@ SIMULATED_TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything
   EXPECT_EQ(Write(u"m", 3, name).result, 0);
   EXPECT_TRUE(Events().empty());
   // The fixture checks that no handle or buffer is left open.
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
-#ifndef _WIN32
   sim::RemoveEntryPoint("advapi32.dll", "ReportEventA");
   std::u16string message = u"m", name = UniqueName(u"missing");
   std::int16_t type = 1;
@@ -55,19 +48,15 @@ SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
     EXPECT_EQ(error.library(), "advapi32.dll");
     EXPECT_NE(std::string(error.what()).find("ReportEventA"), std::string::npos);
   }
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, RegistrationErrorsAreAbsorbed) {
-#ifndef _WIN32
   sim::RemoveEntryPoint("advapi32.dll", "RegOpenKeyExA");
   EXPECT_EQ(Write(u"m", 2, UniqueName(u"absorbed")).result, 1);
   EXPECT_EQ(Events().size(), 1u);
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, DoubleByteMessagesKeepEveryByteInsideTheBuffer) {
-#ifndef _WIN32
   sim::SetAnsiCodePage(932);
   // Grows: each of these takes two bytes in code page 932.
   const std::u16string grows = u"\u65e5\u672c\u8a9e\u306e\u30c6\u30ad\u30b9\u30c8";
@@ -89,5 +78,4 @@ SIMULATED_TEST_F(WriteEventTest, DoubleByteMessagesKeepEveryByteInsideTheBuffer)
   EXPECT_EQ(events[1].strings, std::vector<std::u16string>{u"a?b"});
   EXPECT_EQ(events[1].dataSize, 5u);
   EXPECT_EQ(*events[1].data, (std::vector<std::uint8_t>{'a', '?', 'b', 0, 0}));
-#endif
 }

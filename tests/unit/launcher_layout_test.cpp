@@ -7,23 +7,20 @@
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
 #include "tests/support/machine.h"
-#ifndef _WIN32
-#include "platform/sim/control.h"
+
 namespace sim = platform::sim;
-#endif
 
 using namespace testing_support;
 using wayfinch::PixelRect;
 
 namespace {
 
-#ifndef _WIN32
 struct Created {
   sim::Window form;
   std::vector<sim::Window> controls;  // in creation order
 };
 
-Created CreateAt(int screenWidth, int screenHeight, int dotsPerInch) {
+inline Created CreateAt(int screenWidth, int screenHeight, int dotsPerInch) {
   sim::Reset();
   sim::SetScreen(screenWidth, screenHeight, dotsPerInch);
   wayfinch::frmWayfinch form(nullptr);
@@ -33,8 +30,7 @@ Created CreateAt(int screenWidth, int screenHeight, int dotsPerInch) {
   return created;
 }
 
-PixelRect Place(const sim::Window& w) { return {w.x, w.y, w.width, w.height}; }
-#endif
+inline PixelRect Place(const sim::Window& w) { return {w.x, w.y, w.width, w.height}; }
 
 }  // namespace
 
@@ -50,7 +46,6 @@ TEST(LauncherLayoutTest, TwipsBecomePixelsToTheNearestAtAnyResolution) {
 }
 
 SIMULATED_TEST(LauncherLayoutTest, WindowIsCentredFixedSingleWithTheDesignedClientArea) {
-#ifndef _WIN32
   const Created at96 = CreateAt(1024, 768, 96);
   const DWORD style = at96.form.style;
   EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
@@ -63,11 +58,9 @@ SIMULATED_TEST(LauncherLayoutTest, WindowIsCentredFixedSingleWithTheDesignedClie
 
   const Created at120 = CreateAt(800, 600, 120);
   EXPECT_EQ(Place(at120.form), (PixelRect{(800 - 382) / 2, (600 - 225) / 2, 382, 225}));
-#endif
 }
 
 SIMULATED_TEST(LauncherLayoutTest, ControlsInKeyboardOrderAtTheirDesignedPlaces) {
-#ifndef _WIN32
   const Created created = CreateAt(1024, 768, 96);
   ASSERT_EQ(created.controls.size(), 5u);
   struct Expected {
@@ -102,5 +95,4 @@ SIMULATED_TEST(LauncherLayoutTest, ControlsInKeyboardOrderAtTheirDesignedPlaces)
   EXPECT_TRUE(created.controls[0].style & WS_GROUP);
   EXPECT_FALSE(created.controls[1].style & WS_GROUP);
   EXPECT_TRUE(created.controls[2].style & WS_GROUP);
-#endif
 }

@@ -13,10 +13,9 @@
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include "platform/sim/control.h"
-namespace sim = platform::sim;
 #endif
+
+namespace sim = platform::sim;
 
 using namespace testing_support;
 using wayfinch::frmWayfinch;
@@ -34,9 +33,7 @@ class LauncherWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     form.reset();
-#ifndef _WIN32
     testing_support::ExpectNothingLeftOpen("form");
-#endif
   }
 
   HWND Control(wayfinch::ControlId id) const { return form->Control(id); }
@@ -45,7 +42,6 @@ class LauncherWindowTest : public ::testing::Test {
     return platform::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
 
-#ifndef _WIN32
   std::vector<std::string> Started() const {
     std::vector<std::string> lines;
     for (const auto& start : sim::ProcessStarts()) {
@@ -55,7 +51,6 @@ class LauncherWindowTest : public ::testing::Test {
     }
     return lines;
   }
-#endif
 
   std::unique_ptr<frmWayfinch> form;
 };
@@ -94,9 +89,9 @@ TEST_F(LauncherWindowTest, ExitAndTheCloseBoxUnloadTheWindowAndEndTheProgram) {
   Click(wayfinch::kCmdExitId);
   EXPECT_FALSE(form->IsLoaded());
   EXPECT_FALSE(platform::IsWindow(window));
-#ifndef _WIN32
-  EXPECT_EQ(sim::QuitCode(), 0);
-#endif
+  if constexpr (kSimulated) {
+    EXPECT_EQ(sim::QuitCode(), 0);
+  }
 
   form = std::make_unique<frmWayfinch>(ThisProgram());
   const HWND second = form->Window();
@@ -118,13 +113,12 @@ TEST_F(LauncherWindowTest, EnterAndEscapeCommandsPressNoButton) {
   platform::SendMessageA(form->Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   EXPECT_TRUE(form->IsLoaded());
   EXPECT_TRUE(platform::IsWindow(form->Window()));
-#ifndef _WIN32
-  EXPECT_TRUE(sim::ProcessStarts().empty());
-#endif
+  if constexpr (kSimulated) {
+    EXPECT_TRUE(sim::ProcessStarts().empty());
+  }
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
-#ifndef _WIN32
   Click(wayfinch::kCmdGoId);
   Click(wayfinch::kViewHelpOptionId);
   Click(wayfinch::kCmdGoId);
@@ -137,11 +131,9 @@ SIMULATED_TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
   platform::SendMessageA(Control(wayfinch::kViewHelpOptionId), BM_SETCHECK, BST_UNCHECKED, 0);
   Click(wayfinch::kCmdGoId);
   EXPECT_EQ(Started().back(), kHelpCommand);
-#endif
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
-#ifndef _WIN32
   Click(wayfinch::kViewHelpOptionId);
   sim::SetModuleFileName("D:\\My Tools\\Way Finch\\Wayfinch.exe");
   Click(wayfinch::kCmdGoId);
@@ -150,25 +142,21 @@ SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) 
   const std::string handler = "\"C:\\WINNT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler ";
   EXPECT_EQ(Started(), (std::vector<std::string>{handler + "D:\\My Tools\\Way Finch\\help.htm",
                                                   handler + "X:\\\\help.htm"}));
-#endif
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
-#ifndef _WIN32
   Click(wayfinch::kCmdGoId);
   sim::SetSystemDirectory("E:\\Win\\Sys");
   Click(wayfinch::kCmdGoId);
   const auto started = Started();
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[1], "\"E:\\Win\\Sys\\rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example");
-#endif
 }
 
-#ifndef _WIN32
 // The handler's path is quoted, so a blank in the system directory cannot
 // make the system start another program; a directory the system cannot
 // tell starts nothing and says so.
-TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothing) {
+SIMULATED_TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNothing) {
   const struct {
     const char* systemDirectory;  // null: the query fails
     std::vector<std::string> started;
@@ -198,10 +186,8 @@ TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryStartsNoth
     EXPECT_TRUE(form->IsLoaded());
   }
 }
-#endif
 
 SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
-#ifndef _WIN32
   sim::FailProcessStart(true);
   Click(wayfinch::kCmdGoId);
   auto boxes = sim::MessageBoxes();
@@ -224,11 +210,9 @@ SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextC
   Click(wayfinch::kCmdGoId);
   EXPECT_EQ(Started(), std::vector<std::string>{kHelpCommand});
   EXPECT_EQ(sim::MessageBoxes().size(), 2u);
-#endif
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
-#ifndef _WIN32
   // The program's folder cannot be found: only the documentation needs it.
   sim::RemoveEntryPoint("kernel32", "GetModuleFileNameA");
   Click(wayfinch::kCmdGoId);
@@ -241,14 +225,11 @@ SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
   ASSERT_EQ(sim::MessageBoxes().size(), 2u);
   for (const auto& box : sim::MessageBoxes()) EXPECT_EQ(box.caption, "Browser Error");
   EXPECT_TRUE(form->IsLoaded());
-#endif
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
-#ifndef _WIN32
   sim::FailProcessStart(true);
   sim::RemoveEntryPoint("user32.dll", "MessageBoxA");
   EXPECT_NO_THROW(Click(wayfinch::kCmdGoId));
   EXPECT_TRUE(form->IsLoaded());
-#endif
 }

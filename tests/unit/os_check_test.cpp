@@ -4,9 +4,7 @@
 #include "control/Scribbet.h"
 #include "platform/sysinfo.h"
 #include "tests/support/machine.h"
-#ifndef _WIN32
 #include "platform/sim/control.h"
-#endif
 
 using scribbet::clsSupport;
 
@@ -24,10 +22,9 @@ TEST(OsCheck, ClassifiesTheRunningSystem) {
   EXPECT_EQ(clsSupport().GetVersionType(), expected);
 }
 
-#ifndef _WIN32
 namespace sim = platform::sim;
 
-TEST(OsCheck, ClassificationTable) {
+SIMULATED_TEST(OsCheck, ClassificationTable) {
   const struct {
     DWORD major, minor, platformId;
     std::int16_t expected;
@@ -50,13 +47,13 @@ TEST(OsCheck, ClassificationTable) {
   }
 }
 
-TEST(OsCheck, FailedVersionQueryCountsAsAnotherSystem) {
+SIMULATED_TEST(OsCheck, FailedVersionQueryCountsAsAnotherSystem) {
   sim::Reset();
   sim::FailGetVersionEx(true);
   EXPECT_EQ(clsSupport().GetVersionType(), -1);
 }
 
-TEST(OsCheck, WarningOncePerInstanceExceptOnNt4) {
+SIMULATED_TEST(OsCheck, WarningOncePerInstanceExceptOnNt4) {
   sim::Reset();
   scribbet::Scribbet onNt4;
   onNt4.UserControl_Initialize();
@@ -78,7 +75,7 @@ TEST(OsCheck, WarningOncePerInstanceExceptOnNt4) {
 
 // A service's window station has no WSF_VISIBLE: nobody could close the
 // box, so it is left out and the instance is usable at once.
-TEST(OsCheck, WarningOnlyWhereSomeoneSeesTheScreen) {
+SIMULATED_TEST(OsCheck, WarningOnlyWhereSomeoneSeesTheScreen) {
   const struct {
     DWORD major, minor, platformId;
     bool visible;
@@ -106,7 +103,7 @@ TEST(OsCheck, WarningOnlyWhereSomeoneSeesTheScreen) {
 // Only a station that answers that it is invisible suppresses the box: a
 // query that fails, or a system without the queries (95, 98, Me), shows it
 // and the control is created all the same.
-TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
+SIMULATED_TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
   const struct {
     const char* what;
     void (*fault)();
@@ -133,7 +130,7 @@ TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
   }
 }
 
-TEST(OsCheck, ControlWorksAfterTheWarning) {
+SIMULATED_TEST(OsCheck, ControlWorksAfterTheWarning) {
   sim::Reset();
   sim::SetVersion(4, 10, 1998, 1);
   scribbet::Scribbet control;
@@ -144,4 +141,3 @@ TEST(OsCheck, ControlWorksAfterTheWarning) {
   EXPECT_EQ(control.WriteEvent(message, type, name), 1);
   EXPECT_EQ(sim::Reports().size(), 1u);
 }
-#endif

@@ -2,14 +2,16 @@
 // About page rely on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/process.h"
+#include "platform/whole_text.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include "platform/sim/control.h"
 #endif
 
 using namespace testing_support;
@@ -20,18 +22,17 @@ class ProcessTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetMachine(); }
   void TearDown() override {
-#ifndef _WIN32
-    EXPECT_EQ(platform::sim::OpenKernelHandles(), 0) << "a process handle was left open";
-#endif
+    if constexpr (kSimulated) {
+      EXPECT_EQ(platform::sim::OpenKernelHandles(), 0) << "a process handle was left open";
+    }
   }
 };
 
-#ifndef _WIN32
-std::u16string FolderOf(const std::string& program) {
+// The folder of a program the simulated machine runs from that file.
+inline std::u16string FolderOf(const std::string& program) {
   platform::sim::SetModuleFileName(program);
   return platform::ProgramFolder();
 }
-#endif
 
 }  // namespace
 
@@ -53,18 +54,14 @@ TEST_F(ProcessTest, ProgramFolderHasNoSeparatorExceptAtADriveRoot) {
 }
 
 SIMULATED_TEST_F(ProcessTest, ProgramFolderOfAPathLongerThanMaxPath) {
-#ifndef _WIN32
   const std::string folder = "C:\\" + std::string(600, 'f');
   EXPECT_EQ(FolderOf(folder + "\\Wayfinch.exe"), Widen(folder));
-#endif
 }
 
 SIMULATED_TEST_F(ProcessTest, ProgramFolderIsCutAtCharactersNotBytes) {
-#ifndef _WIN32
   // In code page 932 the second byte of U+8868 is 0x5C, the byte of "\".
   platform::sim::SetAnsiCodePage(932);
   EXPECT_EQ(FolderOf("C:\\Tools\\\x95\x5C.exe"), u"C:\\Tools");
-#endif
 }
 
 TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
@@ -83,9 +80,7 @@ TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
 }
 
 TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
-#ifndef _WIN32
-  platform::sim::FailProcessStart(true);
-#endif
+  if constexpr (kSimulated) platform::sim::FailProcessStart(true);
   try {
     platform::Shell(u"C:\\no such folder\\nothing.exe now", 2);
     ADD_FAILURE() << "no error";
@@ -93,4 +88,25 @@ TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
     EXPECT_EQ(error.number(), platform::ErrorNumber::FileNotFound);
     EXPECT_NE(std::string(error.what()).find("nothing.exe now"), std::string::npos);
   }
+}
+
+TEST(ReadWholeText, PathsOfMaxPathCharactersAndLongerComeBackWhole) {
+  // A stand-in for GetModuleFileName: it writes as much of the path as fits
+  // and returns the buffer's size when it had to cut, with no terminator.
+  for (std::size_t length : {std::size_t{1}, std::size_t{MAX_PATH} - 1, std::size_t{MAX_PATH},
+                             std::size_t{MAX_PATH} + 1, std::size_t{3} * MAX_PATH}) {
+    SCOPED_TRACE(length);
+    std::wstring path(length, L'p');
+    path.back() = L'e';  // a cut path loses this last letter
+    const auto read = platform::ReadWholeText<wchar_t>([&](wchar_t* buffer, DWORD size) {
+      const std::size_t written = std::min<std::size_t>(path.size(), size);
+      std::copy_n(path.begin(), written, buffer);
+      if (written < size) buffer[written] = L'\0';
+      return static_cast<DWORD>(written);
+    });
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, path);
+  }
+  // A call that fails gives nothing rather than an empty path.
+  EXPECT_FALSE(platform::ReadWholeText<char>([](char*, DWORD) { return DWORD{0}; }));
 }

@@ -4,9 +4,7 @@
 #include "tests/unit/write_event_fixture.h"
 
 using namespace testing_support;
-#ifndef _WIN32
 namespace sim = platform::sim;
-#endif
 
 namespace {
 const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
@@ -19,7 +17,6 @@ const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx")
 }  // namespace
 
 SIMULATED_TEST_F(WriteEventTest, RegistryFullBetweenTheTwoValuesLeavesTheSourceToBeRegisteredAgain) {
-#ifndef _WIN32
   MakeApplicationKey();
   const std::u16string name = UniqueName(u"fullbetween");
   sim::LimitRegistryWrites(2);  // the key and the message file, not the types
@@ -33,11 +30,9 @@ SIMULATED_TEST_F(WriteEventTest, RegistryFullBetweenTheTwoValuesLeavesTheSourceT
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
   EXPECT_EQ(Events().size(), 2u);
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, RegistryFullAtEitherStepStillReportsAndRegistersLater) {
-#ifndef _WIN32
   MakeApplicationKey();
   for (int writesLeft : {0, 1}) {  // no key at all; a key without values
     SCOPED_TRACE(writesLeft);
@@ -52,11 +47,9 @@ SIMULATED_TEST_F(WriteEventTest, RegistryFullAtEitherStepStillReportsAndRegister
     EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
     EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
   }
-#endif
 }
 
 SIMULATED_TEST_F(WriteEventTest, TypesAlreadyInTheKeyKeepTheMessageFileWhenTheRegistryFills) {
-#ifndef _WIN32
   // Written by an earlier call whose message file did not fit: the key then
   // holds the types, and a message file written now is complete with them.
   const std::u16string name = UniqueName(u"typesfirst");
@@ -65,5 +58,4 @@ SIMULATED_TEST_F(WriteEventTest, TypesAlreadyInTheKeyKeepTheMessageFileWhenTheRe
   EXPECT_EQ(Write(u"m", 3, name).result, 1);
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"), kOurMessageFile);
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
-#endif
 }

@@ -2,13 +2,12 @@
 // security or owner: the control asks for no more than it needs, so its
 // sources are registered all the same. Only the simulated registry can take
 // rights away from the account running the tests, so this exists there only.
-#ifndef _WIN32
 #include "platform/handles.h"
 #include "tests/unit/write_event_fixture.h"
 
 using namespace testing_support;
 
-TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersItsSource) {
+SIMULATED_TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersItsSource) {
   platform::sim::GrantLocalMachineRights(KEY_ALL_ACCESS & ~(WRITE_DAC | WRITE_OWNER));
   // The account really lacks them: a mask asking for every right is refused.
   HKEY key = nullptr;
@@ -25,4 +24,3 @@ TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersItsSource) {
             Text("%SystemRoot%\\System32\\Scribbet.ocx"));
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
 }
-#endif

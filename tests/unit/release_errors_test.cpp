@@ -6,13 +6,12 @@
 #include "platform/errors.h"
 
 using namespace testing_support;
-#ifndef _WIN32
 namespace sim = platform::sim;
 
 namespace {
 
 // The entry point the call failed on, or "" when it returned normally.
-std::string FailedEntryPoint(scribbet::Scribbet& control, std::int16_t type) {
+inline std::string FailedEntryPoint(scribbet::Scribbet& control, std::int16_t type) {
   std::u16string message = u"m", name = UniqueName(u"release");
   try {
     control.WriteEvent(message, type, name);
@@ -23,10 +22,8 @@ std::string FailedEntryPoint(scribbet::Scribbet& control, std::int16_t type) {
 }
 
 }  // namespace
-#endif
 
 SIMULATED_TEST_F(WriteEventTest, MissingReleaseFunctionsFailTheCall) {
-#ifndef _WIN32
   sim::RemoveEntryPoint("kernel32", "GlobalFree");
   EXPECT_EQ(FailedEntryPoint(control, 1), "GlobalFree");
   EXPECT_EQ(Events().size(), 1u);  // reported before the buffer was to be freed
@@ -50,5 +47,4 @@ SIMULATED_TEST_F(WriteEventTest, MissingReleaseFunctionsFailTheCall) {
   sim::RemoveEntryPoint("advapi32.dll", "DeregisterEventSource");
   EXPECT_EQ(FailedEntryPoint(control, 0), "");
   ResetMachine();  // the handles no function could release
-#endif
 }

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "control/Scribbet.h"
-#include "tests/support/event_trace.h"
+#include "eventlog_reader/event_trace.h"
 #include "tests/support/machine.h"
-#ifndef _WIN32
 #include "platform/sim/control.h"
-#endif
 
 class WriteEventTest : public ::testing::Test {
  protected:
@@ -18,10 +16,10 @@ class WriteEventTest : public ::testing::Test {
     trace.emplace();
   }
   void TearDown() override {
-#ifndef _WIN32
-    const auto open = platform::sim::CountOpenHandles();
-    EXPECT_EQ(open, (platform::sim::OpenHandles{0, 0, 0})) << "a handle or buffer was left open";
-#endif
+    if constexpr (testing_support::kSimulated) {
+      const auto open = platform::sim::CountOpenHandles();
+      EXPECT_EQ(open, (platform::sim::OpenHandles{0, 0, 0})) << "a handle or buffer was left open";
+    }
   }
 
   static std::u16string SourceKey(const std::u16string& name) {
@@ -40,8 +38,8 @@ class WriteEventTest : public ::testing::Test {
     return Call{result, message, type, name};
   }
 
-  std::vector<testing_support::ReportedEvent> Events() const { return trace->NewEvents(); }
+  std::vector<eventlog_reader::ReportedEvent> Events() const { return trace->NewEvents(); }
 
   scribbet::Scribbet control;
-  std::optional<testing_support::EventTrace> trace;
+  std::optional<eventlog_reader::EventTrace> trace;
 };

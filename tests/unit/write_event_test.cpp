@@ -96,29 +96,47 @@ TEST_F(WriteEventTest, EmbeddedNulEndsTheStringButNotTheData) {
   }
 }
 
-TEST_F(WriteEventTest, LongMessagesAreReportedWhole) {
-  // 30,000 characters: within what an event log takes in one string.
-  const std::u16string message(30000, u'x');
-  EXPECT_EQ(Write(message, 3, UniqueName(u"long")).result, 1);
-  auto events = Events();
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_EQ(events[0].dataSize, 30001u);
-  ASSERT_EQ(events[0].strings.size(), 1u);
-  if (events[0].truncated) {  // Wine's trace shows only the start of it
-    EXPECT_EQ(events[0].strings[0], std::u16string(events[0].strings[0].size(), u'x'));
-  } else {
-    EXPECT_EQ(events[0].strings[0], message);
-  }
-
-  // 100,000 characters: more than a log takes in one string. The call
-  // neither crashes nor cuts the data; the result is the log's.
-  const Call call = Write(std::u16string(100000, u'y'), 3, UniqueName(u"longer"));
-  EXPECT_TRUE(call.result == 0 || call.result == 1);
-  EXPECT_EQ(call.message.size(), 100000u);
-  events = Events();
-  ASSERT_EQ(events.size(), 1u + call.result);
-  if (call.result) {
-    EXPECT_EQ(events[1].dataSize, 100001u);
+TEST_F(WriteEventTest, InsertionStringsThatCannotBeWidenedAreRefusedWithoutAReport) {
+  // ReportEventA widens the insertion string, the buffer up to its first zero
+  // byte, into a counted wide string: 32,766 UTF-16 code units at most. The
+  // bound is on the widened text: U+65E5 is two bytes in code page 932 and
+  // one "?" in the Western pages, one code unit either way.
+  const std::u16string withNul = u"ab" + std::u16string(1, u'\0') + std::u16string(40000, u'x');
+  const struct {
+    const char* what;
+    std::u16string message;
+    bool written;
+    std::u16string insertion;  // the string reported, when written
+  } cases[] = {
+      {"longest", std::u16string(32766, u'x'), true, std::u16string(32766, u'x')},
+      {"one more", std::u16string(32767, u'x'), false, {}},
+      {"far more", std::u16string(100000, u'y'), false, {}},
+      {"longest in any page", std::u16string(32766, u'\u65e5'), true,
+       platform::AnsiRoundTrip(std::u16string(32766, u'\u65e5'))},
+      {"one more in any page", std::u16string(32767, u'\u65e5'), false, {}},
+      {"long data, short string", withNul, true, u"ab"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::u16string name = UniqueName(u"bound");
+    trace.emplace();
+    const Call call = Write(c.message, 3, name);
+    EXPECT_EQ(call.result, c.written ? 1 : 0);
+    // Everything before the report happens all the same.
+    EXPECT_EQ(call.type, 4);
+    EXPECT_EQ(call.message, platform::AnsiRoundTrip(c.message));
+    EXPECT_TRUE(ReadStoredValue(SourceKey(name), u"EventMessageFile"));
+    const auto events = Events();
+    ASSERT_EQ(events.size(), c.written ? 1u : 0u);
+    if (!c.written) continue;
+    ASSERT_EQ(events[0].strings.size(), 1u);
+    const std::u16string& seen = events[0].strings[0];
+    if (events[0].truncated) {  // Wine's trace shows only the start of it
+      EXPECT_EQ(seen, c.insertion.substr(0, seen.size()));
+    } else {
+      EXPECT_EQ(seen, c.insertion);
+    }
+    EXPECT_GE(events[0].dataSize, c.message.size() + 1);
   }
 }
 
@@ -148,22 +166,30 @@ TEST_F(WriteEventTest, UnusualSourceNamesNeverCrash) {
   }
 }
 
-#ifndef _WIN32
-TEST_F(WriteEventTest, MakesExactlyTheRequiredCallsInOrder) {
+SIMULATED_TEST_F(WriteEventTest, MakesExactlyTheRequiredCallsInOrder) {
   const std::u16string name = UniqueName(u"calls");
   Write(u"first", 1, name);  // registers the source
-  const auto before = platform::sim::Calls().size();
-  Write(u"hello", 1, name);
-  const auto calls = platform::sim::Calls();
-  const std::vector<std::string> second(calls.begin() + before, calls.end());
-  EXPECT_EQ(second, (std::vector<std::string>{
-                        "RegOpenKeyExA", "RegQueryValueExA", "RegQueryValueExA", "RegCloseKey",
-                        "RegisterEventSourceA", "GlobalAlloc", "RtlMoveMemory", "ReportEventA",
-                        "GlobalFree", "DeregisterEventSource"}));
+  // A message too long to report still opens the source and fills the
+  // buffer, and releases both; only the report itself is left out.
+  const struct {
+    std::u16string message;
+    bool reported;
+  } cases[] = {{u"hello", true}, {std::u16string(32767, u'x'), false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message.size());
+    const auto before = platform::sim::Calls().size();
+    Write(c.message, 1, name);
+    const auto calls = platform::sim::Calls();
+    std::vector<std::string> expected = {"RegOpenKeyExA", "RegQueryValueExA", "RegQueryValueExA",
+                                          "RegCloseKey",   "RegisterEventSourceA", "GlobalAlloc",
+                                          "RtlMoveMemory"};
+    if (c.reported) expected.push_back("ReportEventA");
+    expected.insert(expected.end(), {"GlobalFree", "DeregisterEventSource"});
+    EXPECT_EQ(std::vector<std::string>(calls.begin() + before, calls.end()), expected);
+    EXPECT_EQ(platform::sim::LastGlobalAllocSize(), c.message.size() + 1);
+  }
   const auto opens = platform::sim::SourceOpens();
   ASSERT_FALSE(opens.empty());
   EXPECT_FALSE(opens.back().serverWasNull);
   EXPECT_EQ(opens.back().server, "");
-  EXPECT_EQ(platform::sim::LastGlobalAllocSize(), 6u);
 }
-#endif

@@ -7,16 +7,16 @@
 //   message_file_reader SOURCE INSERTION
 #include <cstdio>
 
-#include "tests/support/message_file.h"
+#include "eventlog_reader/message_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: message_file_reader SOURCE INSERTION\n");
     return 2;
   }
-  const std::string value = testing_support::MessageFileValue(argv[1]);
-  const std::string file = testing_support::ExpandedPath(value);
-  std::string text = testing_support::FormatFromMessageFile(file, 1, {argv[2]});
+  const std::string value = eventlog_reader::MessageFileValue(argv[1]);
+  const std::string file = eventlog_reader::ExpandedPath(value);
+  std::string text = eventlog_reader::FormatFromMessageFile(file, 1, {argv[2]});
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   std::printf("value %s\nfile %s\ntext %s\n", value.c_str(), file.c_str(), text.c_str());
   return text.empty() ? 1 : 0;

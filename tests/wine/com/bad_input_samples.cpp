@@ -87,6 +87,7 @@ std::vector<Sample> AllSamples(SampleObjects& objects) {
   samples.push_back(nullText);
   samples.push_back(Text("BSTR embedded NULs", std::wstring(L"a\0b\0c", 5), kMismatch));
   samples.push_back(Text("BSTR 10,000,000 chars", std::wstring(10'000'000, L'x'), kMismatch));
+  samples.back().overLong = true;
   samples.push_back(Text("BSTR unpaired surrogates", std::wstring{0xD800, L'x', 0xDC00}, kMismatch));
   samples.back().changesText = true;
   ValueObject* withDefault = &objects.withDefault;

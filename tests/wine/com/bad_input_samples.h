@@ -21,6 +21,7 @@ struct Sample {
   bool emptyText = false;   // as text it is the empty text
   bool changesText = false; // its text does not survive the ANSI code page
   bool missing = false;     // the mark of an omitted optional argument
+  bool overLong = false;    // as the message: too long for one entry, result 0
 };
 
 // The objects the object samples point at; they outlive every sample.

@@ -39,7 +39,7 @@ Outcome Expected(const Sample& sample, Param param, Mode mode) {
     return {S_OK, static_cast<short>(sample.typeValue == 3 ? 1 : 0)};
   }
   if (sample.asText != S_OK) return {sample.asText};
-  return {S_OK, 1};
+  return {S_OK, static_cast<short>(param == Param::Message && sample.overLong ? 0 : 1)};
 }
 
 // One caller's variable holding the sample, and the argument that passes it.

@@ -1,6 +1,10 @@
 // regsvr32 and back: what the control records, and that it all goes again.
 #include "tests/wine/com/com_support.h"
 
+#include <cstring>
+#include <cwchar>
+#include <vector>
+
 using namespace com_testing;
 
 namespace {
@@ -77,4 +81,67 @@ TEST(Registration, ClsSupportCannotBeCreatedFromOutside) {
   EXPECT_EQ(factory, nullptr);
   EXPECT_EQ(getClassObject(IID_clsSupport, IID_IClassFactory, &factory),
             CLASS_E_CLASSNOTAVAILABLE);
+}
+
+namespace {
+
+// Every text value below the key and its subkeys, by path and value name,
+// with its raw bytes as stored.
+struct StoredText {
+  std::wstring where;
+  std::vector<BYTE> bytes;
+};
+
+void CollectTexts(HKEY parent, const std::wstring& path, std::vector<StoredText>& found) {
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &raw)) return;
+  std::vector<std::wstring> subkeys;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256] = {};
+    DWORD nameLength = 256, type = 0, size = 0;
+    if (::RegEnumValueW(raw, i, name, &nameLength, nullptr, &type, nullptr, &size)) break;
+    if (type != REG_SZ) continue;
+    std::vector<BYTE> bytes(size);
+    DWORD read = size;
+    nameLength = 256;
+    ::RegEnumValueW(raw, i, name, &nameLength, nullptr, &type, bytes.data(), &read);
+    bytes.resize(read);
+    found.push_back({path + L" : " + (*name ? name : L"(default)"), bytes});
+  }
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256] = {};
+    DWORD nameLength = 256;
+    if (::RegEnumKeyExW(raw, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr)) break;
+    subkeys.push_back(name);
+  }
+  ::RegCloseKey(raw);
+  for (const std::wstring& subkey : subkeys) CollectTexts(parent, path + L"\\" + subkey, found);
+}
+
+std::wstring WideAscii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+}  // namespace
+
+TEST(Registration, EveryTextIsStoredWithItsTerminator) {
+  // Readers that trust the stored terminator read past a value without one.
+  ASSERT_EQ(CallExport("DllRegisterServer"), S_OK);
+  std::vector<StoredText> texts;
+  for (const std::wstring& root :
+       {L"CLSID\\" + WideAscii(GuidText(CLSID_Scribbet)),
+        L"CLSID\\" + WideAscii(GuidText(CLSID_AboutProperty)), std::wstring(L"ScribbetLib.Scribbet"),
+        std::wstring(L"ScribbetLib.AboutProperty")})
+    CollectTexts(HKEY_CLASSES_ROOT, root, texts);
+  // The classes' names, servers, threading models, ProgIDs, type library,
+  // control mark, toolbox picture, misc status and the ProgIDs' own keys.
+  EXPECT_GE(texts.size(), 18u);
+  for (const StoredText& text : texts) {
+    SCOPED_TRACE(testing::PrintToString(text.where));
+    ASSERT_GE(text.bytes.size(), sizeof(wchar_t));
+    ASSERT_EQ(text.bytes.size() % sizeof(wchar_t), 0u);
+    std::wstring characters(text.bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(characters.data(), text.bytes.data(), text.bytes.size());
+    // (length + 1) x 2 bytes: the characters, then exactly one zero.
+    EXPECT_EQ(characters.back(), L'\0');
+    EXPECT_EQ(wcslen(characters.c_str()) + 1, characters.size());
+  }
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace eventlog_reader {
 
 // The source's "EventMessageFile" value as stored, or "" when there is none.
 inline std::string MessageFileValue(const std::string& source) {
@@ -52,4 +52,4 @@ inline std::string FormatFromMessageFile(const std::string& file, DWORD id,
   return formatted;
 }
 
-}  // namespace testing_support
+}  // namespace eventlog_reader

@@ -1,4 +1,4 @@
-#include "tests/support/event_trace.h"
+#include "eventlog_reader/event_trace.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -10,7 +10,7 @@
 #include "platform/sim/control.h"
 #endif
 
-namespace testing_support {
+namespace eventlog_reader {
 
 std::u16string DecodeWineDebugString(const std::string& text, bool* truncated) {
   std::u16string out;
@@ -116,4 +116,4 @@ std::vector<ReportedEvent> EventTrace::NewEvents() const {
 
 #endif
 
-}  // namespace testing_support
+}  // namespace eventlog_reader

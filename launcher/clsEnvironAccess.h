@@ -1,4 +1,5 @@
-// The way of tests and fuzz targets to clsEnviron's private text helpers.
+// The way of tests and fuzz targets to clsEnviron's private text helpers
+// (clsEnviron names this class its friend). Not used by the launcher itself.
 #pragma once
 
 #include <string>
@@ -10,8 +11,8 @@ namespace wayfinch {
 class clsEnvironAccess {
  public:
   static std::u16string AddBackslash(std::u16string path) {
-    clsEnviron environ;
-    environ.AddBackslash(path);
+    clsEnviron instance;
+    instance.AddBackslash(path);
     return path;
   }
   static std::u16string StripNull(const std::u16string& text) {

@@ -10,7 +10,7 @@
 
 #include "platform/types.h"
 
-namespace testing_support {
+namespace eventlog_reader {
 
 struct ReportedEvent {
   WORD type = 0;
@@ -50,4 +50,4 @@ std::u16string DecodeWineDebugString(const std::string& quoted, bool* truncated)
 // RegisterEventSourceW line named.
 std::vector<ReportedEvent> ParseWineTrace(const std::string& trace);
 
-}  // namespace testing_support
+}  // namespace eventlog_reader
