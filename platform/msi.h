@@ -2,6 +2,7 @@
 // msi.dll (Windows only: nothing on the simulated machine runs a package).
 #pragma once
 
+#include "platform/handles.h"
 #include "platform/types.h"
 
 #include <msi.h>
@@ -19,5 +20,7 @@ UINT MsiRecordSetStringW(MSIHANDLE record, UINT field, LPCWSTR value);
 UINT MsiRecordSetInteger(MSIHANDLE record, UINT field, int value);
 int MsiProcessMessage(MSIHANDLE install, INSTALLMESSAGE type, MSIHANDLE record);
 UINT MsiCloseHandle(MSIHANDLE handle);
+
+using unique_msihandle = unique_handle<MSIHANDLE, &MsiCloseHandle>;
 
 }  // namespace platform

@@ -22,20 +22,7 @@ using scribbet::setup::SourceListError;
 constexpr char16_t kComponent[] = u"Control";
 constexpr int kLocalMachineRoot = 2;  // the Registry table's HKEY_LOCAL_MACHINE
 
-class MsiHandle {
- public:
-  explicit MsiHandle(MSIHANDLE handle = 0) noexcept : handle_(handle) {}
-  MsiHandle(const MsiHandle&) = delete;
-  MsiHandle& operator=(const MsiHandle&) = delete;
-  ~MsiHandle() {
-    if (handle_) platform::MsiCloseHandle(handle_);
-  }
-  MSIHANDLE get() const noexcept { return handle_; }
-  MSIHANDLE* put() noexcept { return &handle_; }
-
- private:
-  MSIHANDLE handle_;
-};
+using MsiHandle = platform::unique_msihandle;
 
 const wchar_t* Wide(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
@@ -98,7 +85,7 @@ void InsertRows(MSIHANDLE install, const std::vector<Row>& rows) {
   Require(platform::MsiDatabaseOpenViewW(
               database.get(),
               L"SELECT `Registry`, `Root`, `Key`, `Name`, `Value`, `Component_` FROM `Registry`",
-              view.put()),
+              view.addressof()),
           "the Registry table could not be opened");
   Require(platform::MsiViewExecute(view.get(), 0), "the Registry table could not be read");
   for (const Row& row : rows) {
