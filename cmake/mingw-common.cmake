@@ -11,6 +11,11 @@ set(CMAKE_CXX_COMPILER ${SCRIBBET_MINGW_TRIPLE}-g++-win32)
 set(CMAKE_RC_COMPILER  ${SCRIBBET_MINGW_TRIPLE}-windres)
 set(SCRIBBET_WINDMC    ${SCRIBBET_MINGW_TRIPLE}-windmc)
 set(SCRIBBET_WIDL      ${SCRIBBET_MINGW_TRIPLE}-widl)
+# Where widl finds stdole2.tlb, which the type library imports: 64-bit Wine's,
+# for both targets. The 32-bit copy gives the same type library byte for
+# byte, and 32-bit Wine may be missing from a machine that builds the x86
+# files all the same.
+set(SCRIBBET_STDOLE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 set(CMAKE_FIND_ROOT_PATH /usr/${SCRIBBET_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -2,7 +2,6 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(SCRIBBET_MINGW_TRIPLE i686-w64-mingw32)
-set(SCRIBBET_WINE_DLL_DIR /usr/lib/i386-linux-gnu/wine/i386-windows)
 set(SCRIBBET_WINE_ARCH win32)
 set(SCRIBBET_WINDOWS_VERSION 4.0)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

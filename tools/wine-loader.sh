@@ -13,6 +13,8 @@
 # test run asks the kernel once: "yes", or "no: REASON".
 
 wine_loader64=/usr/lib/wine/wine64
+# Where tools/bootstrap says why it could not install 32-bit Wine.
+wine32_note=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine32-unavailable
 wine_loader32=/usr/lib/wine/wine
 
 # The exit status of a test that was not run because it needs 32-bit
@@ -26,6 +28,9 @@ wine32_runs() {
     local said
     if said=$("$wine_loader32" --version 2>&1 </dev/null); then
       SCRIBBET_WINE32=yes
+    elif [ -s "$wine32_note" ]; then
+      # tools/bootstrap could not install it, and said why.
+      SCRIBBET_WINE32="no: $(head -n 1 "$wine32_note")"
     else
       # The shell's own words end with the system's: "Exec format error".
       said=$(printf '%s' "$said" | tail -n 1)
