@@ -1,0 +1,29 @@
+# The one way the shell tests say pass and fail, as Wine's tests have one
+# ok(): each check is a condition and what it means, and the test ends with
+# one summary whose status is the test's.
+#
+#   . tests/support/ok.sh
+#   ok '[ "$status" -eq 0 ]' "setup exits 0"
+#   ok_done
+#
+# CONDITION is evaluated by the shell, so it may be any command or test.
+
+ok_checks=0
+ok_failures=0
+
+# ok CONDITION MESSAGE: one check; a failed one says what it meant on stderr.
+ok() {
+  ok_checks=$((ok_checks + 1))
+  if eval "$1"; then
+    echo "ok: $2"
+  else
+    echo "FAILED: $2" >&2
+    ok_failures=$((ok_failures + 1))
+  fi
+}
+
+# ok_done: the summary; fails the test when any check failed, or none ran.
+ok_done() {
+  echo "$ok_checks checks, $ok_failures failed"
+  [ "$ok_checks" -gt 0 ] && [ "$ok_failures" -eq 0 ]
+}
