@@ -39,11 +39,25 @@ endfunction()
 # the whole program is one test rather than one start per case. Its pass is
 # read from its own XML report as well as its exit status (run-gtest), so a
 # program that crashed cannot pass.
+#
+# Under Wine each such test has a prefix of its own (a copy of the pristine
+# one costs a second), so the test run can run them side by side: no program
+# meets another's registry or files.
 set(SCRIBBET_RUN_GTEST ${PROJECT_SOURCE_DIR}/tests/support/run-gtest)
 function(scribbet_gtest test program)
   add_test(NAME ${test}
     COMMAND ${SCRIBBET_RUN_GTEST} ${CMAKE_CURRENT_BINARY_DIR}/reports/${test}.xml
             $<TARGET_FILE:${program}> --gtest_color=no ${ARGN})
+  if(WIN32)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "SCRIBBET_WINE_PREFIX=${CMAKE_BINARY_DIR}/wine-prefixes/${test}")
+  endif()
+endfunction()
+
+# Tests that show windows on the run's display and read them back take turns
+# with one another; everything else may run beside them.
+function(scribbet_uses_display)
+  set_tests_properties(${ARGN} PROPERTIES RESOURCE_LOCK display)
 endfunction()
 function(scribbet_add_test name)
   add_executable(${name} ${ARGN})
@@ -64,8 +78,8 @@ function(scribbet_add_code_page_runs name)
     list(GET pair 0 page)
     list(GET pair 1 locale)
     scribbet_gtest(${name}_cp${page} ${name} ${ARGN})
-    set_tests_properties(${name}_cp${page} PROPERTIES
-      ENVIRONMENT "LC_ALL=${locale};SCRIBBET_EXPECTED_CODE_PAGE=${page}")
+    set_property(TEST ${name}_cp${page} APPEND PROPERTY
+      ENVIRONMENT "LC_ALL=${locale}" "SCRIBBET_EXPECTED_CODE_PAGE=${page}")
     scribbet_wine_test(${name}_cp${page})
   endforeach()
 endfunction()

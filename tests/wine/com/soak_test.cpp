@@ -1,6 +1,8 @@
-// 100,000 calls in one process: messages from 0 to 30,000 characters,
+// 25,000 calls in one process: messages from 0 to 30,000 characters,
 // valid and refused event types, known and fresh source names, through the
-// vtable and through IDispatch. What the process holds must not grow.
+// vtable and through IDispatch. What the process holds must not grow: a
+// handle or a message kept per call shows within ten readings. The million
+// calls that show slower growth are tools/soak's.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,10 +17,10 @@ using namespace com_testing;
 
 namespace {
 
-constexpr int kCalls = 100'000;
-constexpr int kReadEvery = 10'000;
+constexpr int kCalls = 25'000;
+constexpr int kReadEvery = 2'500;
 constexpr int kLongest = 30'000;
-constexpr int kWarmUp = 10'000;
+constexpr int kWarmUp = 5'000;
 
 std::wstring Wide(const std::u16string &text) {
   return std::wstring(text.begin(), text.end());
@@ -43,7 +45,7 @@ Plan PlanOf(int i) {
 
 } // namespace
 
-TEST(Soak, AHundredThousandCallsKeepNothing) {
+TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
   auto control = CreateControl();
   auto dispatch = Dispatch(control);
   const std::wstring text(kLongest, L'm');
