@@ -8,8 +8,9 @@
 #
 # CONDITION is evaluated by the shell, so it may be any command or test.
 
-ok_checks=0
-ok_failures=0
+# Sourced again (a test and its library both source it), it keeps the counts.
+ok_checks=${ok_checks:-0}
+ok_failures=${ok_failures:-0}
 
 # ok CONDITION MESSAGE: one check; a failed one says what it meant on stderr.
 ok() {

@@ -1,6 +1,7 @@
 # Shared steps of the end-to-end tests under Wine; sourced by each test script.
 # Every test gets its own prefix, a recorder standing in for the web browser,
 # and its GoogleTest driver's result read back from the XML report.
+. "$(dirname "${BASH_SOURCE[0]}")/../support/ok.sh"
 
 wine_test_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)
 . "$wine_test_tools/wine-loader.sh"
