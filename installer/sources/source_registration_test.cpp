@@ -14,7 +14,7 @@
 #include "platform/handles.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
-#include <aclapi.h>
+#include "tests/support/refuse_writing.h"
 #endif
 
 using namespace testing_support;
@@ -72,37 +72,6 @@ class SourceRegistrationTest : public ::testing::Test {
   const std::u16string last = UniqueName(u"Last Name");
 };
 
-#ifdef _WIN32
-// Gives everyone the right to read the key and to delete it, and no other:
-// as for a key whose owner lets others see it but not write into it.
-void RefuseWriting(const std::u16string& path) {
-  HKEY key = nullptr;
-  ASSERT_EQ(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(path.c_str()), 0,
-                            WRITE_DAC, &key),
-            ERROR_SUCCESS);
-  platform::unique_hkey owner(key);
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  ASSERT_TRUE(::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
-  EXPLICIT_ACCESSW access{};
-  access.grfAccessPermissions = KEY_READ | DELETE | WRITE_DAC;
-  access.grfAccessMode = SET_ACCESS;
-  access.grfInheritance = NO_INHERITANCE;
-  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-  access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-  access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
-  PACL acl = nullptr;
-  const DWORD made = ::SetEntriesInAclW(1, &access, nullptr, &acl);
-  const DWORD set = made == ERROR_SUCCESS
-                        ? ::SetSecurityInfo(key, SE_REGISTRY_KEY,
-                                            DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                            nullptr, nullptr, acl, nullptr)
-                        : made;
-  ::LocalFree(acl);
-  ::FreeSid(everyone);
-  ASSERT_EQ(set, static_cast<DWORD>(ERROR_SUCCESS));
-}
-#endif
 
 // The list's first name is written whole, the second name's key is there
 // and refuses writing: the first goes again, and the keys that were there
@@ -111,7 +80,9 @@ TEST_F(SourceRegistrationTest, AFailureTakesBackTheSourcesOfItsRun) {
   const std::u16string locked = last;
   StoreValue(PathOf(locked), u"CategoryCount", REG_DWORD, Number(5).bytes);
 #ifdef _WIN32
-  RefuseWriting(PathOf(locked));
+  const std::u16string lockedPath = PathOf(locked);
+  ASSERT_EQ(RefuseWriting(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(lockedPath.c_str())),
+            static_cast<DWORD>(ERROR_SUCCESS));
   HKEY key = nullptr;
   ASSERT_EQ(platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, platform::ToAnsi(PathOf(locked)).c_str(), 0,
                                     scribbet::kKeyAccess, &key),
