@@ -43,7 +43,8 @@ struct Argument {
 std::vector<Argument> Arguments(std::u16string_view line) {
   std::vector<Argument> arguments;
   // The program's name, quoted or up to the first blank, is no argument.
-  std::size_t position = line.empty() ? 0 : EndOf(line, line[0] == u'"', line[0] == u'"');
+  const bool quotedName = !line.empty() && line[0] == u'"';
+  std::size_t position = EndOf(line, quotedName ? 1 : 0, quotedName);
   if (position < line.size()) ++position;
   while (position < line.size()) {
     if (IsBlank(line[position])) {

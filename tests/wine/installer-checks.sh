@@ -40,6 +40,19 @@ run_setup() {
   else fail "$* exits with $status, not $((expected & 255)) ($expected)"; fi
 }
 
+# run_helper EXPECTED-STATUS MODE COMMAND-LINE: Setup's helper of this build,
+# started as Setup starts it, with COMMAND-LINE as Setup's own; its report
+# goes to $work/report.txt (helper_report reads it).
+run_helper() {
+  local expected=$1 status=0
+  rm -f "$work/report.txt"
+  SCRIBBET_SETUP_COMMAND_LINE=$3 SCRIBBET_SOURCES_REPORT=$(winpath "$work/report.txt") \
+    wine "$bin/RegisterSources.exe" "$2" </dev/null >/dev/null 2>&1 || status=$?
+  if [ "$status" -eq "$expected" ]; then pass "helper $2 on '${3:0:80}' exits with $expected"
+  else fail "helper $2 on '${3:0:80}' exits with $status, not $expected"; fi
+}
+helper_report() { [ ! -f "$work/report.txt" ] || iconv -f UTF-16LE -t UTF-8 "$work/report.txt"; }
+
 # uninstall EXPECTED-STATUS: the installed uninstaller, run from a copy as
 # NSIS runs itself, waiting for it to finish. "_?=" must reach it unquoted,
 # blanks and all, so cmd starts it.
