@@ -16,7 +16,6 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include x64.nsh
 !include WordFunc.nsh
-!include FileFunc.nsh
 
 !include target.nsh
 !include names.nsh
