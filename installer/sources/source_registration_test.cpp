@@ -72,10 +72,9 @@ class SourceRegistrationTest : public ::testing::Test {
   const std::u16string last = UniqueName(u"Last Name");
 };
 
-
-// The list's first name is written whole, the second name's key is there
-// and refuses writing: the first goes again, and the keys that were there
-// keep what they held.
+// The first name is written whole; the key of the next one written is there
+// and refuses writing (the registered source between them is not written):
+// the first goes again, and the keys that were there keep what they held.
 TEST_F(SourceRegistrationTest, AFailureTakesBackTheSourcesOfItsRun) {
   const std::u16string locked = last;
   StoreValue(PathOf(locked), u"CategoryCount", REG_DWORD, Number(5).bytes);
@@ -84,7 +83,7 @@ TEST_F(SourceRegistrationTest, AFailureTakesBackTheSourcesOfItsRun) {
   ASSERT_EQ(RefuseWriting(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(lockedPath.c_str())),
             static_cast<DWORD>(ERROR_SUCCESS));
   HKEY key = nullptr;
-  ASSERT_EQ(platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, platform::ToAnsi(PathOf(locked)).c_str(), 0,
+  ASSERT_EQ(platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, platform::ToAnsi(lockedPath).c_str(), 0,
                                     scribbet::kKeyAccess, &key),
             ERROR_ACCESS_DENIED)
       << "the key's security does not refuse writing";
