@@ -4,7 +4,8 @@
 ; an uninstaller. installer/make-setup builds it once per target.
 ;
 ; Command line: /S (silent), /SOURCES=NAME;NAME... (event sources to
-; register, see sources.nsh), /D=FOLDER (last).
+; register, to the end of the line or quoted whole, see sources.nsh),
+; /D=FOLDER (last).
 ;
 ; Defines: VERSION (1.5.0), ARCH (x86 or x64), BIN_DIR (the build's bin
 ; folder), OUTFILE; SIGN_UNINSTALLER, a command that signs the uninstaller
@@ -15,7 +16,6 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include x64.nsh
 !include WordFunc.nsh
-!include FileFunc.nsh
 
 !include target.nsh
 !include names.nsh

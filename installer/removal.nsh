@@ -1,6 +1,7 @@
 ; Takes off everything Setup puts on, in the reverse order, and nothing else:
 ; the event-source keys the control wrote stay. Used by the uninstaller and
-; by a setup that failed half-way.
+; by a setup that failed half-way (whose helper has already taken back the
+; sources of its own run).
 !macro RemoveInstallation
   SetShellVarContext all
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

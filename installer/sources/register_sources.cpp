@@ -5,17 +5,21 @@
 //
 //   RegisterSources check|register
 //
-// with the list in the environment variable SCRIBBET_EVENT_SOURCES and the
-// name of a file for its report in SCRIBBET_SOURCES_REPORT. "check" only
-// reads the list; "register" registers each source as the control's first
-// WriteEvent would. Exit status 0 when all is done, 1 for a list refused, 2
-// for a source that could not be registered; the report (UTF-16, one line)
-// then says which and why.
+// with Setup's own command line in the environment variable
+// SCRIBBET_SETUP_COMMAND_LINE, from which it takes the list of /SOURCES=,
+// and the name of a file for its report in SCRIBBET_SOURCES_REPORT. "check"
+// only reads the list, and reports it as given (empty when there is none),
+// for Setup to show; "register" registers each source as the control's first
+// WriteEvent would, all of them or none of those it wrote. Exit status 0 when
+// all is done, 1 for a list refused, 2 for a source that could not be
+// registered; the report (UTF-16, one line) then says which and why.
 #include <cstring>
 #include <string>
 
 #include "control/Scribbet.h"
 #include "installer/sources/source_list.h"
+#include "installer/sources/source_registration.h"
+#include "installer/sources/sources_option.h"
 #include "platform/files.h"
 #include "platform/handles.h"
 
@@ -55,21 +59,19 @@ void WriteReport(const std::u16string& text) {
 
 int Register(const std::vector<std::u16string>& names) {
   scribbet::Reghack registry;
-  for (const std::u16string& name : names) {
-    scribbet::SourceRegistration outcome = scribbet::SourceRegistration::Failed;
-    try {
-      outcome = scribbet::RegisterSourceKey(registry, name);
-    } catch (...) {
-    }
-    if (outcome == scribbet::SourceRegistration::Failed ||
-        !scribbet::SourceNamesMessageFile(registry, name)) {
-      WriteReport(u"The event source \"" + name +
-                  u"\" could not be registered under HKEY_LOCAL_MACHINE\\" +
-                  scribbet::kSourceKeyPrefix + u".");
-      return kFailed;
-    }
+  const auto outcome = scribbet::setup::RegisterSources(registry, names);
+  if (!outcome.failed) return 0;
+  std::u16string report = u"The event source \"" + *outcome.failed +
+                          u"\" could not be registered under HKEY_LOCAL_MACHINE\\" +
+                          scribbet::kSourceKeyPrefix + u".";
+  if (!outcome.notTakenBack.empty()) {
+    report += u" These sources, registered before it, could not be taken back:";
+    for (std::size_t i = 0; i < outcome.notTakenBack.size(); ++i)
+      report += (i ? u", \"" : u" \"") + outcome.notTakenBack[i] + u"\"";
+    report += u".";
   }
-  return 0;
+  WriteReport(report);
+  return kFailed;
 }
 
 }  // namespace
@@ -78,8 +80,12 @@ int main(int argc, char** argv) {
   const bool registering = argc == 2 && std::strcmp(argv[1], "register") == 0;
   if (!registering && !(argc == 2 && std::strcmp(argv[1], "check") == 0)) return kFailed;
   try {
-    const auto names = ParseSourceList(Environment(L"SCRIBBET_EVENT_SOURCES"));
-    return registering ? Register(names) : 0;
+    const std::u16string list =
+        scribbet::setup::SourcesOption(Environment(L"SCRIBBET_SETUP_COMMAND_LINE")).value_or(u"");
+    const auto names = ParseSourceList(list);
+    if (registering) return Register(names);
+    WriteReport(list);
+    return 0;
   } catch (const SourceListError& error) {
     WriteReport(error.message());
     return kRefused;

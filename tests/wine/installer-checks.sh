@@ -40,6 +40,19 @@ run_setup() {
   else fail "$* exits with $status, not $((expected & 255)) ($expected)"; fi
 }
 
+# run_helper EXPECTED-STATUS MODE COMMAND-LINE: Setup's helper of this build,
+# started as Setup starts it, with COMMAND-LINE as Setup's own; its report
+# goes to $work/report.txt (helper_report reads it).
+run_helper() {
+  local expected=$1 status=0
+  rm -f "$work/report.txt"
+  SCRIBBET_SETUP_COMMAND_LINE=$3 SCRIBBET_SOURCES_REPORT=$(winpath "$work/report.txt") \
+    wine "$bin/RegisterSources.exe" "$2" </dev/null >/dev/null 2>&1 || status=$?
+  if [ "$status" -eq "$expected" ]; then pass "helper $2 on '${3:0:80}' exits with $expected"
+  else fail "helper $2 on '${3:0:80}' exits with $status, not $expected"; fi
+}
+helper_report() { [ ! -f "$work/report.txt" ] || iconv -f UTF-16LE -t UTF-8 "$work/report.txt"; }
+
 # uninstall EXPECTED-STATUS: the installed uninstaller, run from a copy as
 # NSIS runs itself, waiting for it to finish. "_?=" must reach it unquoted,
 # blanks and all, so cmd starts it.
@@ -160,13 +173,43 @@ bad_source_lists=(
 good_source_list=" Billing ;Nightly Backup;billing;$foreign_source"
 good_sources=("Billing" "Nightly Backup")
 
-# check_sources_written: what the good list wrote, the foreign key untouched.
-check_sources_written() {
+# check_registered NAME...: each registered as the control registers it.
+check_registered() {
   local name
-  for name in "${good_sources[@]}"; do
+  for name in "$@"; do
     check "source '$name' registered as the control registers it ($(source_values "$name" | tr '\n' ' '))" \
       test "$(source_values "$name")" = "$(registered_values)"
   done
+}
+
+# check_sources_written: what the good list wrote, the foreign key untouched.
+check_sources_written() {
+  check_registered "${good_sources[@]}"
+  check "source '$foreign_source' left as it was" test "$(source_values "$foreign_source")" = "$foreign_values"
+}
+
+# A run that fails at its last source, whose key is there and refuses writing
+# ($locker: lock_key). Before it come a new source, a key with a value of its
+# own but no message file, and the foreign source. Setup must take back the
+# new key and the values it added, and nothing else.
+locked_source="Locked Name" own_values_source="Has Own Values"
+own_values='CategoryCount REG_DWORD 0x3' locked_values='CategoryCount REG_DWORD 0x5'
+take_back_list="First Name;$own_values_source;$foreign_source;$locked_source"
+add_take_back_keys() {
+  wine reg add "$sources_key\\$own_values_source" /v CategoryCount /t REG_DWORD /d 3 /f $REG_VIEW \
+    </dev/null >/dev/null 2>&1
+  wine reg add "$sources_key\\$locked_source" /v CategoryCount /t REG_DWORD /d 5 /f $REG_VIEW \
+    </dev/null >/dev/null 2>&1
+  check "the key '$locked_source' locked" wine "$locker" "${sources_key#HKLM\\}\\$locked_source"
+  check_not "the key '$locked_source' refuses writing" \
+    wine reg add "$sources_key\\$locked_source" /v Probe /t REG_SZ /d x /f $REG_VIEW
+}
+check_taken_back() {
+  check_not "the new source 'First Name' taken back" reg_has_key "$sources_key\\First Name"
+  check "'$own_values_source' keeps its own value, and only it ($(source_values "$own_values_source" | tr '\n' ' '))" \
+    test "$(source_values "$own_values_source")" = "$own_values"
+  check "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))" \
+    test "$(source_values "$locked_source")" = "$locked_values"
   check "source '$foreign_source' left as it was" test "$(source_values "$foreign_source")" = "$foreign_values"
 }
 

@@ -1,0 +1,65 @@
+// Setup's /SOURCES= option read from Setup's command line as NSIS hands it
+// on: each line gives its list, no list, or a refusal.
+#include "installer/sources/sources_option.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "installer/sources/source_list.h"
+
+namespace {
+
+using scribbet::setup::SourceListError;
+using scribbet::setup::SourcesOption;
+
+struct OptionCase {
+  const char* what;
+  std::u16string commandLine;
+  std::optional<std::u16string> list;  // nothing: no option given
+  bool refused = false;
+};
+
+const std::u16string kSetup = u"\"C:\\Users\\Ann Lee\\Downloads\\Scribbet-setup-x86.exe\" ";
+
+const std::vector<OptionCase> kCases = {
+    {"a name with a slash", kSetup + u"/S /SOURCES=Backup/Restore;Payroll", u"Backup/Restore;Payroll"},
+    {"blanks and slashes to the end of the line", kSetup + u"/SOURCES=Nightly Backup;A/B /C;Payroll  ",
+     u"Nightly Backup;A/B /C;Payroll"},
+    {"quoted whole, as programs pass an argument with blanks", kSetup + u"/S \"/SOURCES=A b;C/D\"", u"A b;C/D"},
+    {"quoted whole, options after it", kSetup + u"\"/SOURCES=A b;C/D\" /S", u"A b;C/D"},
+    {"the value quoted", kSetup + u"/S /SOURCES=\"A b;C/D\"", u"A b;C/D"},
+    {"a quote mark inside a name", kSetup + u"/S /SOURCES=Bob's Tools;Nightly", u"Bob's Tools;Nightly"},
+    {"a double quote inside a name", kSetup + u"/SOURCES=The \"Big\" One;Nightly", u"The \"Big\" One;Nightly"},
+    {"the folder after it stays the folder's", kSetup + u"/S /SOURCES=A;B/C /D=C:\\Program Files\\Scribbet", u"A;B/C"},
+    {"in any letter case", kSetup + u"/s /sources=Billing", u"Billing"},
+    {"given with nothing", kSetup + u"/S /SOURCES=", u""},
+    {"program name without quotes", u"setup.exe /SOURCES=Billing", u"Billing"},
+    {"no option", kSetup + u"/S", std::nullopt},
+    {"no command line at all", u"", std::nullopt},
+    {"only inside the program's name", u"\"C:\\x /SOURCES=A\\setup.exe\" /S", std::nullopt},
+    {"only inside another option's value", kSetup + u"/NAME=/SOURCES=A", std::nullopt},
+    {"only inside a quoted argument", kSetup + u"\"/X /SOURCES=A\"", std::nullopt},
+    {"given twice", kSetup + u"/SOURCES=A /SOURCES=B", std::nullopt, true},
+    {"given twice, quoted whole", kSetup + u"\"/SOURCES=A\" \"/SOURCES=B\"", std::nullopt, true},
+};
+
+TEST(SourcesOption, ReadsEachCommandLine) {
+  for (const OptionCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    if (!c.refused) {
+      EXPECT_EQ(SourcesOption(c.commandLine), c.list);
+      continue;
+    }
+    try {
+      SourcesOption(c.commandLine);
+      ADD_FAILURE() << "accepted";
+    } catch (const SourceListError& error) {
+      EXPECT_NE(error.message().find(u"/SOURCES= is given more than once"), std::u16string::npos);
+    }
+  }
+}
+
+}  // namespace
