@@ -20,7 +20,7 @@ namespace {
 constexpr int kCalls = 25'000;
 constexpr int kReadEvery = 2'500;
 constexpr int kLongest = 30'000;
-constexpr int kWarmUp = 5'000;
+constexpr int kWarmUp = 10'000;
 
 std::wstring Wide(const std::u16string &text) {
   return std::wstring(text.begin(), text.end());
