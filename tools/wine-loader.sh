@@ -17,6 +17,11 @@ wine_loader64=/usr/lib/wine/wine64
 wine32_note=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine32-unavailable
 wine_loader32=/usr/lib/wine/wine
 
+# What WINEDEBUG names so that Wine's trace shows what the event log was
+# given (eventlog_reader/wine-trace-channels, which the parser reads too).
+. "$(dirname "${BASH_SOURCE[0]}")/../eventlog_reader/wine-trace-channels"
+wine_trace_debug=+$wine_trace_string_channel,fixme+$wine_trace_call_channel
+
 # The exit status of a test that was not run because it needs 32-bit
 # programs; CTest reports it as skipped (SKIP_RETURN_CODE) for those tests only.
 wine32_skip_status=77
