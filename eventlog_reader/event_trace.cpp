@@ -1,16 +1,22 @@
 #include "eventlog_reader/event_trace.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
-
-#include "platform/ansi.h"
-#ifndef _WIN32
-#include "platform/sim/control.h"
-#endif
 
 namespace eventlog_reader {
+
+namespace {
+
+// A line of the channel that notes the call, for the function named.
+constexpr char kCallLine[] = ":fixme:" SCRIBBET_TRACE_CALL_CHANNEL ":";
+// A line of the channel that carries the insertion strings (any class).
+constexpr char kStringLine[] = ":" SCRIBBET_TRACE_STRING_CHANNEL ":ReportEventW ";
+
+bool IsCall(const std::string& line, const std::string& function) {
+  return line.find(kCallLine + function + " ") != std::string::npos;
+}
+
+}  // namespace
 
 std::u16string DecodeWineDebugString(const std::string& text, bool* truncated) {
   std::u16string out;
@@ -43,11 +49,11 @@ std::vector<ReportedEvent> ParseWineTrace(const std::string& trace) {
   std::string line;
   std::u16string source;
   while (std::getline(lines, line)) {
-    if (line.find(":fixme:advapi:RegisterEventSourceW ") != std::string::npos) {
+    if (IsCall(line, "RegisterEventSourceW")) {
       // (L"server",L"source"): the second of the two strings
       const std::size_t second = line.find(",L\"");
       if (second != std::string::npos) source = DecodeWineDebugString(line.substr(second + 1), nullptr);
-    } else if (line.find(":fixme:advapi:ReportEventA ") != std::string::npos) {
+    } else if (IsCall(line, "ReportEventA")) {
       const std::size_t open = line.find('(');
       std::vector<std::string> fields;
       std::istringstream args(line.substr(open + 1, line.find(')') - open - 1));
@@ -62,7 +68,7 @@ std::vector<ReportedEvent> ParseWineTrace(const std::string& trace) {
       event.dataSize = static_cast<DWORD>(std::strtoul(fields[6].c_str(), nullptr, 16));
       event.source = source;
       events.push_back(std::move(event));
-    } else if (line.find(":eventlog:ReportEventW ") != std::string::npos && !events.empty() &&
+    } else if (line.find(kStringLine) != std::string::npos && !events.empty() &&
                events.back().strings.size() < events.back().stringCount) {
       bool truncated = false;
       events.back().strings.push_back(DecodeWineDebugString(line, &truncated));
@@ -71,49 +77,5 @@ std::vector<ReportedEvent> ParseWineTrace(const std::string& trace) {
   }
   return events;
 }
-
-#ifdef _WIN32
-
-static std::string TraceText() {
-  const char* path = std::getenv("SCRIBBET_WINE_TRACE");
-  if (!path || !*path)
-    throw std::runtime_error("SCRIBBET_WINE_TRACE is not set: run the tests through tools/wine-run");
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-EventTrace::EventTrace() : start_(TraceText().size()) {}
-
-std::vector<ReportedEvent> EventTrace::NewEvents() const {
-  return ParseWineTrace(TraceText().substr(start_));
-}
-
-#else
-
-EventTrace::EventTrace() : start_(platform::sim::Reports().size()) {}
-
-std::vector<ReportedEvent> EventTrace::NewEvents() const {
-  std::vector<ReportedEvent> events;
-  const auto reports = platform::sim::Reports();
-  for (std::size_t i = start_; i < reports.size(); ++i) {
-    const auto& report = reports[i];
-    ReportedEvent event;
-    event.type = report.type;
-    event.category = report.category;
-    event.eventId = report.eventId;
-    event.hasUser = report.hasUser;
-    event.stringCount = static_cast<WORD>(report.strings.size());
-    event.dataSize = static_cast<DWORD>(report.data.size());
-    for (const auto& s : report.strings) event.strings.push_back(platform::FromAnsi(s));
-    event.source = platform::FromAnsi(report.sourceName);
-    event.data = report.data;
-    events.push_back(std::move(event));
-  }
-  return events;
-}
-
-#endif
 
 }  // namespace eventlog_reader

@@ -1,6 +1,7 @@
-// The entries reported to the event log, read back after the fact. On the
-// simulated platform from its records; under Wine from the debug trace of
-// the event log (the harness sends it to the file SCRIBBET_WINE_TRACE names).
+// The entries reported to the event log, read back after the fact from
+// Wine's debug trace of it (the channels of wine-trace-channels). The tests
+// read the simulated machine's records into the same form
+// (tests/support/event_trace.h).
 #pragma once
 
 #include <cstdint>
@@ -29,16 +30,6 @@ struct ReportedEvent {
   std::optional<std::u16string> source;
   // Only the simulated log keeps this.
   std::optional<std::vector<std::uint8_t>> data;
-};
-
-class EventTrace {
- public:
-  EventTrace();  // remembers where the log ends now
-  // The entries reported since this trace was made, oldest first.
-  std::vector<ReportedEvent> NewEvents() const;
-
- private:
-  std::size_t start_ = 0;
 };
 
 // Decodes one Wine debug string (L"..." with its escapes).

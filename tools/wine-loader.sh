@@ -17,6 +17,11 @@ wine_loader64=/usr/lib/wine/wine64
 wine32_note=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine32-unavailable
 wine_loader32=/usr/lib/wine/wine
 
+# What WINEDEBUG names so that Wine's trace shows what the event log was
+# given (eventlog_reader/wine-trace-channels, which the parser reads too).
+. "$(dirname "${BASH_SOURCE[0]}")/../eventlog_reader/wine-trace-channels"
+wine_trace_debug=+$wine_trace_string_channel,fixme+$wine_trace_call_channel
+
 # The exit status of a test that was not run because it needs 32-bit
 # programs; CTest reports it as skipped (SKIP_RETURN_CODE) for those tests only.
 wine32_skip_status=77
@@ -62,6 +67,27 @@ wine_loader_for() {
     win64) printf '%s\n' "$wine_loader64" ;;
     *)     printf '%s\n' "$wine_loader32" ;;
   esac
+}
+
+# wine_arch [PROGRAM [BUILD-DIR]]: exports WINEARCH, the architecture (win32
+# or win64) of the prefix $WINEPREFIX in which PROGRAM runs: the one WINEARCH
+# already asks for; else the prefix's own, once it is made; else the one the
+# tests of BUILD-DIR use (its CMakeCache.txt); else PROGRAM's own, by its PE
+# header (a Windows path through the prefix's drives); else win32. Where
+# 32-bit programs cannot run, a 32-bit prefix, or a 32-bit PROGRAM in any
+# prefix (a 64-bit Wine that cannot start it may still end with status 0),
+# ends the caller as the declared skip.
+wine_arch() {
+  local bits= build=${2:-}
+  [ -z "${1:-}" ] || bits=$(pe_bits "$(wine_unix_path "$1")")
+  if [ -z "${WINEARCH:-}" ]; then
+    WINEARCH=$(sed -n 's/^#arch=//p' "${WINEPREFIX:-$HOME/.wine}/system.reg" 2>/dev/null)
+    [ -n "$WINEARCH" ] || [ -z "$build" ] ||
+      WINEARCH=$(sed -n 's/^SCRIBBET_WINE_ARCH:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null)
+    [ -n "$WINEARCH" ] || { [ "$bits" = 64 ] && WINEARCH=win64; } || WINEARCH=win32
+  fi
+  export WINEARCH
+  { [ "$WINEARCH" = win64 ] && [ "$bits" != 32 ]; } || wine_require32
 }
 
 # pe_bits FILE: 32 or 64 for a Windows program or library of that

@@ -3,6 +3,7 @@
 // draw and activate a control. The logic lives in scribbet::Scribbet.
 #pragma once
 
+#include "Scribbet_facts.h"
 #include "Scribbet_h.h"
 #include "control/Scribbet.h"
 #include "control/com/connection_point.h"
@@ -14,7 +15,7 @@ namespace scribbet::com {
 // Default extent on a form: 525 x 510 twips, in HIMETRIC.
 inline constexpr SIZEL kDefaultExtent = {926, 900};
 
-inline constexpr DISPID kDispidWriteEvent = 0x60030000;
+using typelib::kDispidWriteEvent;
 
 class ScribbetControl
     : public Implements<_Scribbet, IProvideClassInfo2, ISpecifyPropertyPages, ISupportErrorInfo,

@@ -19,11 +19,6 @@ namespace scribbet::com {
 
 namespace {
 
-const ClassRecord kClasses[] = {
-    {&CLSID_Scribbet, "ScribbetLib.Scribbet", "Scribbet Control", true},
-    {&CLSID_AboutProperty, "ScribbetLib.AboutProperty", "Scribbet About Page", false},
-};
-
 std::string GuidText(REFGUID guid) {
   wchar_t text[40] = {};
   ::StringFromGUID2(guid, text, 40);
@@ -56,7 +51,7 @@ const char* SystemName() { return sizeof(void*) == 8 ? "win64" : "win32"; }
 // The library's version key, its version in hexadecimal as Automation writes it.
 std::string TypeLibraryKey() {
   char version[16];
-  std::snprintf(version, sizeof version, "%x.%x", kTypeLibraryMajor, kTypeLibraryMinor);
+  std::snprintf(version, sizeof version, "%x.%x", typelib::kMajorVersion, typelib::kMinorVersion);
   return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + version;
 }
 
@@ -102,7 +97,7 @@ void RegisterClass(const ClassRecord& record, const std::wstring& modulePath) {
   const std::string clsidKey = ClassKey(record);
   SetText(clsidKey, nullptr, Wide(record.description));
   SetText(clsidKey + "\\InprocServer32", nullptr, modulePath);
-  SetText(clsidKey + "\\InprocServer32", L"ThreadingModel", L"Apartment");
+  SetText(clsidKey + "\\InprocServer32", L"ThreadingModel", kThreadingModel);
   SetText(clsidKey + "\\ProgID", nullptr, Wide(record.progId));
   SetText(clsidKey + "\\TypeLib", nullptr, Wide(GuidText(LIBID_ScribbetLib)));
   RegisterProgId(record, 0);
@@ -157,8 +152,8 @@ HRESULT UnregisterServer() {
     // interfaces from both registry views.
     const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, ownEntry.c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return SELFREG_E_TYPELIB;
-  } else if (FAILED(::UnRegisterTypeLib(LIBID_ScribbetLib, kTypeLibraryMajor, kTypeLibraryMinor,
-                                        0, ThisSystem()))) {
+  } else if (FAILED(::UnRegisterTypeLib(LIBID_ScribbetLib, typelib::kMajorVersion,
+                                        typelib::kMinorVersion, 0, ThisSystem()))) {
     return SELFREG_E_TYPELIB;
   }
   return complete ? S_OK : SELFREG_E_CLASS;

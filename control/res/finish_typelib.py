@@ -4,12 +4,17 @@
 * the library's own identifier, whose last byte widl overwrites;
 * the order of the type descriptions: widl adds a forward-declared type
   where it is first named, so the event interface would come first;
-* flags and version of the event dispinterface, which widl refuses there;
+* the flags and versions the IDL gives each type where widl leaves them out
+  (it marks no interface oleautomation, and refuses flags and version on the
+  event dispinterface);
 * the time widl says it made the library, which it takes from the clock:
   the time in EPOCH-FILE (seconds since 1970, the commit's for a release),
   or 1970 when the file is empty, so the same sources give the same bytes.
 
-    finish_typelib.py LIBRARY.tlb EPOCH-FILE LIBID "Name1,Name2,..." Name:flags:major.minor ...
+    finish_typelib.py LIBRARY.tlb EPOCH-FILE IDL
+
+What the library should hold is read from the IDL (idl.py): its identifier,
+its types in the order it defines them, their attributes.
 
 The file is changed in place. Everything that names a type description by its
 place in the type-info table (the hreftype) is moved with it: the entries of
@@ -20,12 +25,18 @@ import sys
 import time
 import uuid
 
+import idl
+
 TYPEINFO_SIZE = 100
 # The custom data widl adds: the text "Created by WIDL version V at TIME\n"
 # and the time alone.
 WIDL_TIME = uuid.UUID("de77ba63-517c-11d1-a2da-0000f8773ce9")
 WIDL_CREATED_TEXT = b"Created by WIDL"
 VT_BSTR, VT_UI4 = 8, 19
+# The type flags an IDL attribute stands for (TYPEFLAGS).
+TYPE_FLAGS = {"appobject": 0x1, "licensed": 0x4, "hidden": 0x10, "control": 0x20, "dual": 0x40,
+              "nonextensible": 0x80, "oleautomation": 0x100, "restricted": 0x200,
+              "aggregatable": 0x400, "replaceable": 0x800}
 SEGMENTS = ["typeinfo", "impfiles", "impinfo", "ref", "guidhash", "guid", "namehash", "name",
             "string", "typdesc", "arraydesc", "custdata", "cdguids", "res0e", "res0f"]
 
@@ -49,7 +60,8 @@ def set_creation_time(data, segment, epoch):
                 data[at + 6 + length - 1 - len(stamp):at + 6 + length - 1] = stamp
 
 
-def main(path, epoch_file, libid, order, *settings):
+def main(path, epoch_file, idl_path):
+    library = idl.read(idl_path)
     data = bytearray(open(path, "rb").read())
     count = struct.unpack_from("<i", data, 0x20)[0]
     flags = struct.unpack_from("<I", data, 0x1C)[0]
@@ -70,11 +82,11 @@ def main(path, epoch_file, libid, order, *settings):
 
     # The library identifier: the GUID entry the header points at.
     libid_at = guid_base + struct.unpack_from("<i", data, 0x08)[0]
-    data[libid_at:libid_at + 16] = uuid.UUID(libid).bytes_le
+    data[libid_at:libid_at + 16] = uuid.UUID(library.uuid).bytes_le
 
     # New places of the type descriptions.
     old = {name_of(o): o for o in range(0, count * TYPEINFO_SIZE, TYPEINFO_SIZE)}
-    wanted = order.split(",")
+    wanted = [t.name for t in library.types]
     assert sorted(wanted) == sorted(old), (wanted, sorted(old))
     moved = {old[name]: i * TYPEINFO_SIZE for i, name in enumerate(wanted)}
 
@@ -99,13 +111,17 @@ def main(path, epoch_file, libid, order, *settings):
         data[info_base + after:info_base + after + TYPEINFO_SIZE] = \
             table[before:before + TYPEINFO_SIZE]
 
-    for setting in settings:
-        name, type_flags, version = setting.split(":")
-        offset = wanted.index(name) * TYPEINFO_SIZE
+    for place, described in enumerate(library.types):
+        offset = place * TYPEINFO_SIZE
+        type_flags = 0
+        for attribute, flag in TYPE_FLAGS.items():
+            if attribute in described.attributes:
+                type_flags |= flag
         current = struct.unpack_from("<I", data, info(offset, 0x30))[0]
-        struct.pack_into("<I", data, info(offset, 0x30), current | int(type_flags, 0))
-        major, minor = (int(part) for part in version.split("."))
-        struct.pack_into("<I", data, info(offset, 0x38), major | minor << 16)
+        struct.pack_into("<I", data, info(offset, 0x30), current | type_flags)
+        if described.version:
+            major, minor = described.version
+            struct.pack_into("<I", data, info(offset, 0x38), major | minor << 16)
 
     epoch_text = open(epoch_file).read().strip()
     set_creation_time(data, segment, int(epoch_text) if epoch_text else 0)

@@ -1,10 +1,11 @@
 """The registry entries the control's self-registration writes, read from the
-places that define them, so that a package can write the same entries itself:
+files that define them, so that a package can write the same entries itself:
 
-* control/res/Scribbet.idl: the library, its interfaces and classes;
-* control/com/registration.cpp: which classes are registered, by what ProgID
-  and description, and which of them is the control;
-* control/com/registration.h: the toolbox picture and the misc status.
+* control/res/Scribbet.idl (through control/res/idl.py): the library, its
+  interfaces and classes;
+* control/com/registration.json: which classes are registered, by what ProgID
+  and description, which of them is the control, its toolbox picture and
+  misc status, and the threading model.
 
 Besides the classes, registration registers the type library, which writes
 the library's key and one key per interface that automation can call
@@ -17,7 +18,7 @@ writes it into the registry of 32-bit programs too, for their proxies.
 file_ref and folder_ref are what the package writes for the control's full
 path and its folder.
 """
-import re
+import sys
 from pathlib import Path
 
 # Proxies automation uses for its interfaces.
@@ -28,97 +29,67 @@ LIBRARY_FLAGS = {"restricted": 1, "control": 2, "hidden": 4}
 LIBFLAG_HASDISKIMAGE = 8
 
 
-def guid(text):
-    return "{" + text.upper() + "}"
-
-
-def idl_blocks(idl):
-    """(attributes, kind, name) for the library and every type in it."""
-    pattern = re.compile(r"\[([^\[\]]*)\]\s*(library|interface|dispinterface|coclass)\s+(\w+)")
-    for match in pattern.finditer(idl):
-        attributes = {}
-        for part in re.findall(r"(\w+)(?:\(([^)]*)\))?", match.group(1)):
-            attributes[part[0]] = part[1].strip('"')
-        yield attributes, match.group(2), match.group(3)
-
-
-def read_sources(root):
+def sources(root):
+    """The library as the IDL describes it, and the registration table."""
     root = Path(root)
-    idl = (root / "control/res/Scribbet.idl").read_text()
-    idl = re.sub(r"//[^\n]*", "", idl)
-    code = (root / "control/com/registration.cpp").read_text()
-    header = (root / "control/com/registration.h").read_text()
-    return idl, code, header
-
-
-def constant(header, pattern, what):
-    match = re.search(pattern, header)
-    if not match:
-        raise SystemExit(f"com_registration: {what} not found in registration.h")
-    return match.group(1)
+    if str(root / "control/res") not in sys.path:
+        sys.path.insert(0, str(root / "control/res"))
+    import idl
+    import make_facts
+    return idl, idl.read(root / "control/res/Scribbet.idl"), make_facts.read_table(
+        root / "control/com/registration.json")
 
 
 def entries(root, file_ref, folder_ref, platform):
-    idl, code, header = read_sources(root)
-    blocks = list(idl_blocks(idl))
-    library, libid, version = library_of(blocks)
+    idl, library, table = sources(root)
+    libid, version = idl.fact(library, "libid"), idl.fact(library, "version")
     flags = LIBFLAG_HASDISKIMAGE
     for attribute, bit in LIBRARY_FLAGS.items():
-        if attribute in library:
+        if attribute in library.attributes:
             flags |= bit
-    toolbox = constant(header, r"kToolboxBitmapId\s*=\s*(\d+)", "kToolboxBitmapId")
-    misc_status = constant(header, r"static_assert\(kControlMiscStatus\s*==\s*(\d+)\)",
-                           "kControlMiscStatus")
-    threading = constant(code, r'L?"ThreadingModel",\s*L?"(\w+)"', "ThreadingModel")
-    classes = {name: guid(a["uuid"]) for a, kind, name in blocks if kind == "coclass"}
+    toolbox = table["toolbox_bitmap"]
+    misc_status = table["control_misc_status"]["value"]
 
     out = []
-    records = re.findall(r'\{&CLSID_(\w+),\s*"([^"]+)",\s*"([^"]+)",\s*(true|false)\}', code)
-    if not records:
-        raise SystemExit("com_registration: no class records in registration.cpp")
-    for name, progid, description, is_control in records:
-        clsid = classes[name]
+    for record in table["classes"]:
+        progid, description = record["progid"], record["description"]
+        clsid = idl.fact(library, "clsid:" + record["coclass"])
         key = "CLSID\\" + clsid
         out += [(key, None, description),
                 (key + "\\InprocServer32", None, file_ref),
-                (key + "\\InprocServer32", "ThreadingModel", threading),
+                (key + "\\InprocServer32", "ThreadingModel", table["threading_model"]),
                 (key + "\\ProgID", None, progid),
                 (key + "\\TypeLib", None, libid),
                 (progid, None, description),
                 (progid + "\\CLSID", None, clsid)]
-        if is_control == "true":
+        if record["control"]:
             out += [(key + "\\Control", None, ""),
                     (key + "\\ToolboxBitmap32", None, f"{file_ref}, {toolbox}"),
                     (key + "\\MiscStatus", None, "0"),
-                    (key + "\\MiscStatus\\1", None, misc_status)]
+                    (key + "\\MiscStatus\\1", None, str(misc_status))]
 
     key = f"TypeLib\\{libid}\\{version}"
-    out += [(key, None, library.get("helpstring", "")),
+    out += [(key, None, library.attributes.get("helpstring", "")),
             (key + f"\\0\\{platform}", None, file_ref),
             (key + "\\FLAGS", None, str(flags)),
             (key + "\\HELPDIR", None, folder_ref)]
     return out + interface_entries(root)
 
 
-def library_of(blocks):
-    library = next(a for a, kind, _ in blocks if kind == "library")
-    major, minor = (int(n) for n in library["version"].split("."))
-    return library, guid(library["uuid"]), f"{major:x}.{minor:x}"
-
-
 def interface_entries(root):
-    blocks = list(idl_blocks(read_sources(root)[0]))
-    _, libid, version = library_of(blocks)
+    idl, library, _ = sources(root)
+    libid, version = idl.fact(library, "libid"), idl.fact(library, "version")
     out = []
-    for attributes, kind, name in blocks:
-        if kind == "dispinterface" and "uuid" in attributes:
+    for described in library.types:
+        if described.kind == "dispinterface":
             proxy = PS_DISPATCH
-        elif kind == "interface" and ("dual" in attributes or "oleautomation" in attributes):
+        elif described.kind == "interface" and ("dual" in described.attributes or
+                                                "oleautomation" in described.attributes):
             proxy = PS_OA_INTERFACE
         else:
             continue
-        key = "Interface\\" + guid(attributes["uuid"])
-        out += [(key, None, name),
+        key = "Interface\\" + idl.registry_guid(described.uuid)
+        out += [(key, None, described.name),
                 (key + "\\ProxyStubClsid", None, proxy),
                 (key + "\\ProxyStubClsid32", None, proxy),
                 (key + "\\TypeLib", None, libid),

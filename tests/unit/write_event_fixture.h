@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "control/Scribbet.h"
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "platform/sim/control.h"
 
@@ -41,5 +41,5 @@ class WriteEventTest : public ::testing::Test {
   std::vector<eventlog_reader::ReportedEvent> Events() const { return trace->NewEvents(); }
 
   scribbet::Scribbet control;
-  std::optional<eventlog_reader::EventTrace> trace;
+  std::optional<testing_support::EventTrace> trace;
 };

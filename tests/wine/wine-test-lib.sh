@@ -17,15 +17,11 @@ wine_guard_path
 # or for the one PROGRAM names: win32 or win64. A 32-bit prefix on a machine
 # that cannot run 32-bit programs ends the test as skipped, saying why.
 wine_test_prefix() {
-  case "$1" in
-    win32|win64) export WINEARCH=$1 ;;
-    *) case "$(pe_bits "$1")" in
-         64) export WINEARCH=win64 ;;
-         *)  export WINEARCH=win32 ;;
-       esac ;;
-  esac
-  [ "$WINEARCH" = win64 ] || wine_require32
   export WINEPREFIX=$2
+  case "$1" in
+    win32|win64) export WINEARCH=$1; wine_arch ;;
+    *) unset WINEARCH; wine_arch "$1" ;;
+  esac
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   "$wine_test_tools/wine-prefix" "$WINEPREFIX"

@@ -4,11 +4,12 @@
 
 #include <vector>
 
+#include "Scribbet_facts.h"
 #include "tests/wine/com/com_support.h"
 
 namespace com_testing {
 
-inline constexpr DISPID kWriteEvent = 0x60030000;
+inline constexpr DISPID kWriteEvent = scribbet::typelib::kDispidWriteEvent;
 
 // The arguments of one call; the VARIANTs are owned by the test.
 struct Call {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "tests/wine/com/script_runner.h"
 
@@ -78,7 +78,7 @@ TEST_F(ModuleFolder, RegisteredFromAnyFolderAndCalledByName) {
                  copy.file() + L", 30000");
     EXPECT_PRED2(SamePath, ClassesValueW(typeLibrary), copy.file());
 
-    eventlog_reader::EventTrace trace;
+    testing_support::EventTrace trace;
     const std::u16string source = testing_support::UniqueName(u"folder");
     const std::string output = RunScript(
         "scribbet-folder.js",

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 
 using namespace com_testing;
@@ -94,7 +94,7 @@ TEST(NamedArguments, AnyOrderAloneOrAfterPositionalOnes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shape);
-    eventlog_reader::EventTrace trace;
+    testing_support::EventTrace trace;
     const std::string shape = c.shape;
     const std::wstring text = L"named: " + std::wstring(shape.begin(), shape.end());
     Variable message(text.c_str()), type(short{3}), name(L"");
@@ -116,7 +116,7 @@ TEST(NamedArguments, AnyOrderAloneOrAfterPositionalOnes) {
   }
   // Named literals are coerced as positional ones are: JScript's numbers
   // arrive as VT_I4, and a typed reference gets its result.
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   Variable message(L"named literals");
   VARIANT warning = ByValue(VT_I4);
   warning.lVal = 2;
@@ -139,7 +139,7 @@ TEST(NamedArguments, AnyOrderAloneOrAfterPositionalOnes) {
 // rgvarg where one argument is at fault, and nothing written.
 TEST(NamedArguments, BadNamedCallsGetTheStandardCodes) {
   auto dispatch = Dispatch(CreateControl());
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   Variable message(L"never written"), type(short{1}), text(L"not a number");
   const VARIANT m = Reference(&message), t = Reference(&type), x = Reference(&text);
   struct Case {

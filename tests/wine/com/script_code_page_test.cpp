@@ -8,7 +8,7 @@
 
 #include "control/Scribbet.h"
 #include "platform/ansi.h"
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "tests/support/page_texts.h"
 #include "tests/wine/com/script_runner.h"
@@ -36,7 +36,7 @@ std::u16string SourceKey(const std::u16string& name) { return scribbet::kSourceK
 TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
   ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   const std::u16string name = UniqueName(page->nameStem);
   const std::u16string held = u"\"" + page->held + u"\"";
   const std::string output = RunScript("scribbet-page.vbs", platform::ToAnsi(
@@ -58,7 +58,7 @@ TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
 TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
   ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   const std::u16string name = UniqueName(page->nameStem);
   const std::string output = RunScript("scribbet-page.js",
       "var c = new ActiveXObject(\"ScribbetLib.Scribbet\");\n"
@@ -76,7 +76,7 @@ TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
 TEST(ScriptCodePage, JscriptTextThePageCannotHoldArrivesAsDefaultCharacters) {
   const PageTexts* page = TextsOf(platform::AnsiCodePage());
   ASSERT_NE(page, nullptr) << "no texts for code page " << platform::AnsiCodePage();
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   const std::u16string marks(page->foreign.size(), u'?');
   const std::u16string name = UniqueName(u"x" + page->foreign);
   std::u16string given = name;

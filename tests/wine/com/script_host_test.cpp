@@ -2,7 +2,7 @@
 // registered control.
 #include "tests/wine/com/com_support.h"
 
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "tests/wine/com/script_runner.h"
 
@@ -18,7 +18,7 @@ std::string Source(const char* stem) {
 }  // namespace
 
 TEST(ScriptHost, VbscriptVariablesComeBackWritten) {
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   const std::string source = Source("vbs");
   const std::string output = RunScript("scribbet-test.vbs",
       "Set c = CreateObject(\"ScribbetLib.Scribbet\")\n"
@@ -69,7 +69,7 @@ TEST(ScriptHost, VbscriptErrorsForBadArguments) {
 }
 
 TEST(ScriptHost, JscriptPassesEverythingByValue) {
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   const std::string output = RunScript("scribbet-test.js",
       "var c = new ActiveXObject(\"ScribbetLib.Scribbet\");\n"
       "var t = 3, n = \"\";\n"

@@ -1,4 +1,5 @@
 // The type library inside the control's file, read back as a host reads it.
+#include "Scribbet_facts.h"
 #include "tests/wine/com/com_support.h"
 
 using namespace com_testing;
@@ -34,8 +35,8 @@ TEST(TypeLibrary, LibraryAttributes) {
   TLIBATTR* attributes = nullptr;
   ASSERT_EQ(library->GetLibAttr(&attributes), S_OK);
   EXPECT_TRUE(IsEqualGUID(attributes->guid, LIBID_ScribbetLib));
-  EXPECT_EQ(attributes->wMajorVerNum, 73);
-  EXPECT_EQ(attributes->wMinorVerNum, 0);
+  EXPECT_EQ(attributes->wMajorVerNum, scribbet::typelib::kMajorVersion);
+  EXPECT_EQ(attributes->wMinorVerNum, scribbet::typelib::kMinorVersion);
   EXPECT_EQ(attributes->lcid, 0u);
   EXPECT_TRUE(attributes->wLibFlags & LIBFLAG_FCONTROL);
   library->ReleaseTLibAttr(attributes);
@@ -106,7 +107,7 @@ TEST(TypeLibrary, WriteEventAndGetVersionTypeMembers) {
   ASSERT_EQ(type.attributes->cFuncs, 1);
   FUNCDESC* function = nullptr;
   ASSERT_EQ(vtable->GetFuncDesc(0, &function), S_OK);
-  EXPECT_EQ(function->memid, 0x60030000);
+  EXPECT_EQ(function->memid, scribbet::typelib::kDispidWriteEvent);
   EXPECT_EQ(function->invkind, INVOKE_FUNC);
   EXPECT_EQ(function->callconv, CC_STDCALL);
   EXPECT_EQ(function->elemdescFunc.tdesc.vt, VT_HRESULT);
@@ -129,7 +130,7 @@ TEST(TypeLibrary, WriteEventAndGetVersionTypeMembers) {
   }
   BSTR names[4] = {};
   UINT count = 0;
-  ASSERT_EQ(vtable->GetNames(0x60030000, names, 4, &count), S_OK);
+  ASSERT_EQ(vtable->GetNames(scribbet::typelib::kDispidWriteEvent, names, 4, &count), S_OK);
   EXPECT_EQ(Text(names[0]), L"WriteEvent");
   EXPECT_EQ(Text(names[1]), L"MessageString");
   EXPECT_EQ(Text(names[2]), L"TypeOfEvent");
@@ -142,7 +143,7 @@ TEST(TypeLibrary, WriteEventAndGetVersionTypeMembers) {
   MEMBERID member = 0;
   LPOLESTR name = const_cast<LPOLESTR>(L"GetVersionType");
   ASSERT_EQ(support->GetIDsOfNames(&name, 1, &member), S_OK);
-  EXPECT_EQ(member, 0x60030000);
+  EXPECT_EQ(member, scribbet::typelib::kDispidGetVersionType);
 }
 
 TEST(TypeLibrary, ControlClassDefaultAndSourceInterfaces) {

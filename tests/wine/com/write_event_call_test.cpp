@@ -3,7 +3,7 @@
 #include "tests/wine/com/com_support.h"
 #include "tests/wine/com/dispatch_call.h"
 
-#include "eventlog_reader/event_trace.h"
+#include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 
 using namespace com_testing;
@@ -13,7 +13,7 @@ namespace {
 class WriteEventCall : public ::testing::Test {
  protected:
   ComPtr<_Scribbet> control = CreateControl();
-  eventlog_reader::EventTrace trace;
+  testing_support::EventTrace trace;
   std::wstring source = Unique(L"com");
 
   static std::wstring Unique(const wchar_t* stem) {
