@@ -1,25 +1,13 @@
 # What the installer tests look at in the prefix, as shell functions; sourced
-# by installer-test after wine-test-lib.sh. Every check reports what it found
-# and counts a failure instead of stopping, so one run shows every fault.
-
-failures=0
-fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
-}
-check_not() {
-  local what=$1; shift
-  if "$@" >/dev/null 2>&1; then fail "$what"; else pass "$what"; fi
-}
+# by installer-test and msi-test after wine-test-lib.sh. Every check is an ok:
+# it reports what it found and counts a failure instead of stopping, so one
+# run shows every fault.
 
 # The registry as the control's own bitness sees it ($REG_VIEW: /reg:32,
 # /reg:64 or nothing on a 32-bit prefix).
 # $REG_PROGRAM is the reg.exe of that bitness: Wine's 64-bit reg with
 # /reg:32 does not show the keys 32-bit programs share with 64-bit ones.
-reg_has_key() { wine "${REG_PROGRAM:-reg}" query "$1" $REG_VIEW </dev/null; }
+reg_has_key() { wine "${REG_PROGRAM:-reg}" query "$1" $REG_VIEW </dev/null >/dev/null 2>&1; }
 reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME), or nothing
   local name=${2:-(Default)} which=(/ve)
   [ -n "${2:-}" ] && which=(/v "$2")
@@ -27,7 +15,9 @@ reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME)
     sed -n "s/^ *$name *REG_[A-Z_]* *//p"
 }
 
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Scribbet'
+uninstall_list='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall_key="$uninstall_list\\Scribbet"
+progid_key='HKCR\ScribbetLib.Scribbet'
 sources_key='HKLM\System\CurrentControlSet\Services\EventLog\Application'
 
 # run_setup EXPECTED-STATUS PROGRAM ARGS...: runs a setup or uninstaller
@@ -36,8 +26,7 @@ run_setup() {
   local expected=$1 status=0
   shift
   wine "$@" </dev/null >/dev/null 2>&1 || status=$?
-  if [ "$status" -eq $((expected & 255)) ]; then pass "$* exits with $expected"
-  else fail "$* exits with $status, not $((expected & 255)) ($expected)"; fi
+  ok '[ "$status" -eq $((expected & 255)) ]' "$* exits with $expected (8 bits: $((expected & 255)); got $status)"
 }
 
 # run_helper EXPECTED-STATUS MODE COMMAND-LINE: Setup's helper of this build,
@@ -48,8 +37,7 @@ run_helper() {
   rm -f "$work/report.txt"
   SCRIBBET_SETUP_COMMAND_LINE=$3 SCRIBBET_SOURCES_REPORT=$(winpath "$work/report.txt") \
     wine "$bin/RegisterSources.exe" "$2" </dev/null >/dev/null 2>&1 || status=$?
-  if [ "$status" -eq "$expected" ]; then pass "helper $2 on '${3:0:80}' exits with $expected"
-  else fail "helper $2 on '${3:0:80}' exits with $status, not $expected"; fi
+  ok '[ "$status" -eq "$expected" ]' "helper $2 on '${3:0:80}' exits with $expected (got $status)"
 }
 helper_report() { [ ! -f "$work/report.txt" ] || iconv -f UTF-16LE -t UTF-8 "$work/report.txt"; }
 
@@ -74,31 +62,31 @@ unix_path() {
 check_installed() {
   local version=$1 folder
   folder=$(reg_value "$uninstall_key" InstallLocation)
-  check "uninstall key records version $version" test "$(reg_value "$uninstall_key" DisplayVersion)" = "$version"
-  check "program folder recorded ($folder)" test -n "$folder"
-  check "Scribbet.ocx in $system_dir" test -f "$system_dir/Scribbet.ocx"
-  check "Scribbet.ocx is this build's" cmp "$system_dir/Scribbet.ocx" "$bin/Scribbet.ocx"
+  ok '[ "$(reg_value "$uninstall_key" DisplayVersion)" = "$version" ]' "uninstall key records version $version"
+  ok '[ -n "$folder" ]' "program folder recorded ($folder)"
+  ok '[ -f "$system_dir/Scribbet.ocx" ]' "Scribbet.ocx in $system_dir"
+  ok 'cmp -s "$system_dir/Scribbet.ocx" "$bin/Scribbet.ocx"' "Scribbet.ocx is this build's"
   [ -n "$other_system_dir" ] &&
-    check_not "no Scribbet.ocx in $other_system_dir" test -e "$other_system_dir/Scribbet.ocx"
+    ok '[ ! -e "$other_system_dir/Scribbet.ocx" ]' "no Scribbet.ocx in $other_system_dir"
   for f in Wayfinch.exe help.htm Uninstall.exe; do
-    check "$f in the program folder" test -f "$(unix_path "$folder")/$f"
+    ok '[ -f "$(unix_path "$folder")/$f" ]' "$f in the program folder"
   done
-  check "help.htm is this build's" cmp "$(unix_path "$folder")/help.htm" "$bin/help.htm"
+  ok 'cmp -s "$(unix_path "$folder")/help.htm" "$bin/help.htm"' "help.htm is this build's"
   for link in "Scribbet Info.lnk" "Scribbet Help.lnk"; do
-    check "Start menu: $link" test -f "$start_menu/$link"
+    ok '[ -f "$start_menu/$link" ]' "Start menu: $link"
   done
-  check "ScribbetLib.Scribbet registered" reg_has_key 'HKCR\ScribbetLib.Scribbet\CLSID'
+  ok 'reg_has_key "$progid_key\\CLSID"' "ScribbetLib.Scribbet registered"
 }
 
 # check_removed CLSID: nothing of the installation left.
 check_removed() {
   local clsid=$1
-  check_not "Scribbet.ocx gone from $system_dir" test -e "$system_dir/Scribbet.ocx"
-  check_not "program folder gone" test -e "$program_folder"
-  check_not "Start-menu folder gone" test -e "$start_menu"
-  check_not "uninstall key gone" reg_has_key "$uninstall_key"
-  check_not "ProgID gone" reg_has_key 'HKCR\ScribbetLib.Scribbet'
-  check_not "class $clsid gone" reg_has_key "HKCR\\CLSID\\$clsid"
+  ok '[ ! -e "$system_dir/Scribbet.ocx" ]' "Scribbet.ocx gone from $system_dir"
+  ok '[ ! -e "$program_folder" ]' "program folder gone"
+  ok '[ ! -e "$start_menu" ]' "Start-menu folder gone"
+  ok '! reg_has_key "$uninstall_key"' "uninstall key gone"
+  ok '! reg_has_key "$progid_key"' "ProgID gone"
+  ok '! reg_has_key "HKCR\\CLSID\\$clsid"' "class $clsid gone"
 }
 
 # check_control_works SOURCE: a VBScript creates the control by its ProgID
@@ -112,9 +100,9 @@ t = 3
 WScript.Echo c.WriteEvent("installed and working", t, "$source") & " " & t
 VBS
   output=$(WINEDEBUG=-all,+eventlog "${script_host[@]}" //nologo 'C:\write-one.vbs' </dev/null 2>"$trace" | tr -d '\r')
-  check "WriteEvent from VBScript returns 1, type 3 becomes 4 (got '$output')" test "$output" = "1 4"
-  check "the event log received the message" grep -q 'eventlog:.*installed and working' "$trace"
-  check "event source '$source' registered" reg_has_key "$sources_key\\$source"
+  ok '[ "$output" = "1 4" ]' "WriteEvent from VBScript returns 1, type 3 becomes 4 (got '$output')"
+  ok 'grep -q "eventlog:.*installed and working" "$trace"' "the event log received the message"
+  ok 'reg_has_key "$sources_key\\$source"' "event source '$source' registered"
   rm -f "$trace" "$script"
 }
 
@@ -131,11 +119,8 @@ wayfinch_go() {
     "$folder\\Wayfinch.exe" "$(winpath "$record")" "$(winpath "$work/wayfinch.bmp")" \
     --gtest_color=no '--gtest_filter=*GoOpens*:*Exit*' \
     "--gtest_output=xml:$(winpath "$work/result.xml")" </dev/null >"$work/driver.log" 2>&1 || status=$?
-  if wine_test_result "$work/result.xml" "$status"; then
-    pass "Wayfinch from the program folder: Go reaches the URL handler with its help.htm"
-  else
-    fail "Wayfinch from the program folder (see $work/driver.log)"
-  fi
+  ok 'wine_test_result "$work/result.xml" "$status"' \
+     "Wayfinch from the program folder: Go reaches the URL handler with its help.htm (see $work/driver.log)"
 }
 
 # source_values NAME: the values of the source's key, one "NAME TYPE DATA" a
@@ -177,15 +162,15 @@ good_sources=("Billing" "Nightly Backup")
 check_registered() {
   local name
   for name in "$@"; do
-    check "source '$name' registered as the control registers it ($(source_values "$name" | tr '\n' ' '))" \
-      test "$(source_values "$name")" = "$(registered_values)"
+    ok '[ "$(source_values "$name")" = "$(registered_values)" ]' \
+       "source '$name' registered as the control registers it ($(source_values "$name" | tr '\n' ' '))"
   done
 }
 
 # check_sources_written: what the good list wrote, the foreign key untouched.
 check_sources_written() {
   check_registered "${good_sources[@]}"
-  check "source '$foreign_source' left as it was" test "$(source_values "$foreign_source")" = "$foreign_values"
+  ok '[ "$(source_values "$foreign_source")" = "$foreign_values" ]' "source '$foreign_source' left as it was"
 }
 
 # A run that fails at its last source, whose key is there and refuses writing
@@ -200,17 +185,17 @@ add_take_back_keys() {
     </dev/null >/dev/null 2>&1
   wine reg add "$sources_key\\$locked_source" /v CategoryCount /t REG_DWORD /d 5 /f $REG_VIEW \
     </dev/null >/dev/null 2>&1
-  check "the key '$locked_source' locked" wine "$locker" "${sources_key#HKLM\\}\\$locked_source"
-  check_not "the key '$locked_source' refuses writing" \
-    wine reg add "$sources_key\\$locked_source" /v Probe /t REG_SZ /d x /f $REG_VIEW
+  ok 'wine "$locker" "${sources_key#HKLM\\}\\$locked_source" >/dev/null 2>&1' "the key '$locked_source' locked"
+  ok '! wine reg add "$sources_key\\$locked_source" /v Probe /t REG_SZ /d x /f $REG_VIEW >/dev/null 2>&1' \
+     "the key '$locked_source' refuses writing"
 }
 check_taken_back() {
-  check_not "the new source 'First Name' taken back" reg_has_key "$sources_key\\First Name"
-  check "'$own_values_source' keeps its own value, and only it ($(source_values "$own_values_source" | tr '\n' ' '))" \
-    test "$(source_values "$own_values_source")" = "$own_values"
-  check "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))" \
-    test "$(source_values "$locked_source")" = "$locked_values"
-  check "source '$foreign_source' left as it was" test "$(source_values "$foreign_source")" = "$foreign_values"
+  ok '! reg_has_key "$sources_key\\First Name"' "the new source 'First Name' taken back"
+  ok '[ "$(source_values "$own_values_source")" = "$own_values" ]' \
+     "'$own_values_source' keeps its own value, and only it ($(source_values "$own_values_source" | tr '\n' ' '))"
+  ok '[ "$(source_values "$locked_source")" = "$locked_values" ]' \
+     "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))"
+  ok '[ "$(source_values "$foreign_source")" = "$foreign_values" ]' "source '$foreign_source' left as it was"
 }
 
 # check_no_sources LIST: none of the list's names has a key.
@@ -220,6 +205,6 @@ check_no_sources() {
   for name in "${names[@]}"; do
     name=$(printf '%s' "$name" | sed 's/^ *//; s/ *$//')
     [ -n "$name" ] && [ "${name#*\\}" = "$name" ] || continue
-    check_not "no key for '${name:0:20}'" reg_has_key "$sources_key\\$name"
+    ok '! reg_has_key "$sources_key\\$name"' "no key for '${name:0:20}'"
   done
 }
