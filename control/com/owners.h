@@ -1,6 +1,9 @@
-// Owners for COM resources: strings, variants, interface references.
+// Owners for what COM, Automation and GDI hand the control directly:
+// strings, variants, interface references, bitmaps and memory DCs. (The
+// platform's handles have theirs in platform/handles.h.)
 #pragma once
 
+#include <windows.h>
 #include <oaidl.h>
 #include <oleauto.h>
 #include <wrl/client.h>
@@ -12,7 +15,14 @@
 
 namespace scribbet::com {
 
+inline void DeleteBitmap(HBITMAP bitmap) { ::DeleteObject(bitmap); }
+inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+
 using unique_bstr = platform::unique_handle<BSTR, &::SysFreeString>;
+using unique_hbitmap = platform::unique_handle<HBITMAP, &DeleteBitmap>;
+// A DC of CreateCompatibleDC, deleted; a screen DC (platform::unique_screen_dc)
+// is released instead.
+using unique_memory_dc = platform::unique_handle<HDC, &DeleteMemoryDc>;
 using Microsoft::WRL::ComPtr;
 
 // A VARIANT that is cleared when it goes.
