@@ -35,11 +35,7 @@ struct unique_variant : VARIANT {
 
 // A new BSTR holding the text; raises on exhausted memory.
 unique_bstr MakeBstr(const std::u16string& text);
-// The text of a BSTR; a null BSTR is the empty text.
-std::u16string TextOf(BSTR text);
 // The text of a BSTR where it is, valid while the BSTR lives.
 std::u16string_view ViewOf(BSTR text);
-// Whether the BSTR holds exactly the text (a null BSTR holds the empty text).
-bool SameText(BSTR bstr, const std::u16string& text);
 
 }  // namespace scribbet::com
