@@ -25,10 +25,10 @@ namespace {
 // that follows fails on it.
 unique_hkey OpenLocalMachineKey(const std::u16string& path) {
   const std::string ansiPath = ToAnsi(path);
-  HKEY key = nullptr;
-  const LONG status =
-      platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, kKeyAccess, &key);
-  return unique_hkey(status == ERROR_SUCCESS ? key : nullptr);
+  unique_hkey key;
+  KeepIfOpened(
+      key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, kKeyAccess, key.put()));
+  return key;
 }
 
 // A status for a run-time error caught inside QueryValueEx when no registry
@@ -65,12 +65,12 @@ std::u16string QueryDirectory(UINT (*query)(LPSTR, UINT), UINT bufferSize) {
 std::int32_t Reghack::CreateNewKey(const std::u16string& sNewKeyName,
                                    std::int32_t lPredefinedKey) {
   const std::string path = ToAnsi(sNewKeyName);
-  HKEY key = nullptr;
+  unique_hkey key;
   DWORD disposition = 0;
-  const LONG status =
-      platform::RegCreateKeyExA(PredefinedKey(lPredefinedKey), path.c_str(), 0, nullptr,
-                                REG_OPTION_NON_VOLATILE, kKeyAccess, nullptr, &key, &disposition);
-  unique_hkey owner(status == ERROR_SUCCESS ? key : nullptr);
+  const LONG status = KeepIfOpened(
+      key, platform::RegCreateKeyExA(PredefinedKey(lPredefinedKey), path.c_str(), 0, nullptr,
+                                     REG_OPTION_NON_VOLATILE, kKeyAccess, nullptr, key.put(),
+                                     &disposition));
   return status == ERROR_SUCCESS ? 1 : 0;
 }
 
@@ -155,9 +155,9 @@ std::int32_t Reghack::QueryValueEx(HKEY lhKey, std::u16string szValueName, Varia
 
 std::int32_t Reghack::OpenKey(const std::u16string& OpenSubKey, std::int32_t RegBranch) {
   const std::string path = ToAnsi(OpenSubKey);
-  HKEY key = nullptr;
-  const LONG status = platform::RegOpenKeyExA(PredefinedKey(RegBranch), path.c_str(), 0, 0, &key);
-  unique_hkey owner(status == ERROR_SUCCESS ? key : nullptr);
+  unique_hkey key;
+  const LONG status = KeepIfOpened(
+      key, platform::RegOpenKeyExA(PredefinedKey(RegBranch), path.c_str(), 0, 0, key.put()));
   return status == ERROR_SUCCESS ? 1 : 0;
 }
 

@@ -1,6 +1,8 @@
 // One owner template for every kind of handle the system acquires, and a
-// one-line alias per kind. The release runs in the destructor, so a handle is
-// given back on every path out of the call that took it, errors included.
+// one-line alias per kind of handle the platform's functions hand out. The
+// release runs in the destructor, so a handle is given back on every path out
+// of the call that took it, errors included. (What COM and GDI hand the
+// control directly has its owners beside the COM code, control/com/owners.h.)
 #pragma once
 
 #include <utility>
@@ -10,6 +12,9 @@
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
 #include "platform/ui.h"
+#ifdef _WIN32
+#include "platform/msi.h"
+#endif
 
 namespace platform {
 
@@ -30,6 +35,12 @@ class unique_handle {
   Handle get() const noexcept { return handle_; }
   // The owned handle's place, for calls that read it and may replace it.
   Handle* addressof() noexcept { return &handle_; }
+  // The place for a call that hands out a new handle through an
+  // out-parameter: the handle owned until now is released first.
+  Handle* put() noexcept {
+    reset();
+    return &handle_;
+  }
   explicit operator bool() const noexcept { return handle_ != Handle{}; }
   Handle release() noexcept { return std::exchange(handle_, Handle{}); }
 
@@ -62,5 +73,16 @@ using unique_hglobal = unique_handle<HGLOBAL, &GlobalFree>;
 using unique_kernel_handle = unique_handle<HANDLE, &CloseHandle>;
 using unique_hwnd = unique_handle<HWND, &DestroyWindow>;
 using unique_screen_dc = unique_handle<HDC, &ReleaseScreenDC>;
+#ifdef _WIN32
+using unique_msihandle = unique_handle<MSIHANDLE, &MsiCloseHandle>;
+#endif
+
+// The status of a registry call that handed out a key through put(). A call
+// that failed hands out no key: whatever it left in the out-parameter is
+// given up, not closed.
+inline LONG KeepIfOpened(unique_hkey& key, LONG status) noexcept {
+  if (status != ERROR_SUCCESS) key.release();
+  return status;
+}
 
 }  // namespace platform

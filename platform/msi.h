@@ -2,7 +2,6 @@
 // msi.dll (Windows only: nothing on the simulated machine runs a package).
 #pragma once
 
-#include "platform/handles.h"
 #include "platform/types.h"
 
 #include <msi.h>
@@ -21,6 +20,8 @@ UINT MsiRecordSetInteger(MSIHANDLE record, UINT field, int value);
 int MsiProcessMessage(MSIHANDLE install, INSTALLMESSAGE type, MSIHANDLE record);
 UINT MsiCloseHandle(MSIHANDLE handle);
 
-using unique_msihandle = unique_handle<MSIHANDLE, &MsiCloseHandle>;
-
 }  // namespace platform
+
+// The owner of these handles, with every other owner. Included after the
+// declarations, so the two headers can come in either order.
+#include "platform/handles.h"

@@ -20,19 +20,41 @@ ScribbetControl::ScribbetControl() {
 
 ScribbetControl::~ScribbetControl() = default;
 
+namespace {
+
+// One WriteEvent as either COM path makes it: the caller's texts are read
+// where they are, and what the call changed comes back for the caller's
+// variables, each only where it differs from what the caller passed.
+struct WriteBack {
+  std::int16_t result;
+  std::optional<std::u16string> message;
+  std::optional<std::int16_t> type;
+  std::optional<std::u16string> name;
+};
+
+WriteBack CallWriteEvent(Scribbet& logic, std::u16string_view message, std::int16_t type,
+                         std::u16string_view name) {
+  WriteBack back{};
+  std::int16_t typeAfter = type;
+  std::u16string nameAfter(name);
+  back.result = logic.WriteEvent(message, back.message, typeAfter, nameAfter);
+  if (typeAfter != type) back.type = typeAfter;
+  if (nameAfter != name) back.name = std::move(nameAfter);
+  return back;
+}
+
+}  // namespace
+
 HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BSTR* YourAppName,
                                     short* result) noexcept {
   if (!MessageString || !TypeOfEvent || !result) return E_POINTER;
   return Boundary(IID__Scribbet, [&] {
-    // The message is read where it is: a long one is not copied.
-    std::optional<std::u16string> messageBack;
-    std::int16_t type = *TypeOfEvent;
-    std::u16string name = YourAppName ? TextOf(*YourAppName) : std::u16string();
-    const std::int16_t written = logic_.WriteEvent(ViewOf(*MessageString), messageBack, type, name);
+    const WriteBack back = CallWriteEvent(logic_, ViewOf(*MessageString), *TypeOfEvent,
+                                          YourAppName ? ViewOf(*YourAppName) : u"");
     // New strings first, so running out of memory changes nothing.
     unique_bstr newMessage, newName;
-    if (messageBack) newMessage = MakeBstr(*messageBack);
-    if (YourAppName && !SameText(*YourAppName, name)) newName = MakeBstr(name);
+    if (back.message) newMessage = MakeBstr(*back.message);
+    if (YourAppName && back.name) newName = MakeBstr(*back.name);
     if (newMessage) {
       ::SysFreeString(*MessageString);
       *MessageString = newMessage.release();
@@ -41,8 +63,8 @@ HRESULT ScribbetControl::WriteEvent(BSTR* MessageString, short* TypeOfEvent, BST
       ::SysFreeString(*YourAppName);
       *YourAppName = newName.release();
     }
-    *TypeOfEvent = type;
-    *result = written;
+    if (back.type) *TypeOfEvent = *back.type;
+    *result = back.result;
     return S_OK;
   });
 }
@@ -87,22 +109,20 @@ HRESULT ScribbetControl::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DIS
     VARIANT& typeArg = *arguments[1].value;
     VARIANT* nameArg = arguments[2].value;
     const TextArgument message(messageArg, arguments[0].index);
-    std::int16_t type = ShortArgument(typeArg, arguments[1].index);
-    std::u16string name =
-        nameArg ? std::u16string(TextArgument(*nameArg, arguments[2].index).view()) : u"";
-    const std::u16string nameBefore = name;
-    const std::int16_t typeBefore = type;
+    const std::int16_t type = ShortArgument(typeArg, arguments[1].index);
+    std::optional<TextArgument> name;
+    if (nameArg) name.emplace(*nameArg, arguments[2].index);
 
-    std::optional<std::u16string> messageBack;
-    const std::int16_t written = logic_.WriteEvent(message.view(), messageBack, type, name);
+    const WriteBack back =
+        CallWriteEvent(logic_, message.view(), type, name ? name->view() : u"");
 
-    if (messageBack) StoreText(messageArg, *messageBack);
-    if (type != typeBefore) StoreShort(typeArg, type);
-    if (nameArg && name != nameBefore) StoreText(*nameArg, name);
+    if (back.message) StoreText(messageArg, *back.message);
+    if (back.type) StoreShort(typeArg, *back.type);
+    if (nameArg && back.name) StoreText(*nameArg, *back.name);
     if (result) {
       ::VariantInit(result);
       result->vt = VT_I2;
-      result->iVal = written;
+      result->iVal = back.result;
     }
     return S_OK;
   } catch (const ArgumentError& error) {

@@ -41,18 +41,13 @@ ErrorDescription DescribeCurrentError() noexcept {
 }
 
 HRESULT ReportError(const ErrorDescription& error, REFIID iid) noexcept {
-  ICreateErrorInfo* create = nullptr;
-  if (SUCCEEDED(::CreateErrorInfo(&create))) {
-    create->SetGUID(iid);
-    create->SetSource(const_cast<LPOLESTR>(kSource));
-    create->SetDescription(const_cast<LPOLESTR>(error.description.c_str()));
-    IErrorInfo* info = nullptr;
-    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
-      ::SetErrorInfo(0, info);
-      info->Release();
-    }
-    create->Release();
-  }
+  ComPtr<ICreateErrorInfo> create;
+  if (FAILED(::CreateErrorInfo(&create))) return error.hr;
+  create->SetGUID(iid);
+  create->SetSource(const_cast<LPOLESTR>(kSource));
+  create->SetDescription(const_cast<LPOLESTR>(error.description.c_str()));
+  ComPtr<IErrorInfo> info;
+  if (SUCCEEDED(create.As(&info))) ::SetErrorInfo(0, info.Get());
   return error.hr;
 }
 

@@ -1,17 +1,9 @@
-// Owners for GDI objects, and a selection undone when it goes.
+// A GDI selection undone when it goes.
 #pragma once
 
 #include <windows.h>
 
-#include "platform/handles.h"
-
 namespace scribbet::com {
-
-inline void DeleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
-inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
-
-using unique_hbitmap = platform::unique_handle<HGDIOBJ, &DeleteGdiObject>;
-using unique_hdc = platform::unique_handle<HDC, &DeleteMemoryDc>;
 
 class SelectedObject {
  public:

@@ -11,9 +11,6 @@ namespace scribbet::com {
 
 namespace {
 
-void FreeGlobal(HGLOBAL memory) { ::GlobalFree(memory); }
-using unique_global = platform::unique_handle<HGLOBAL, &FreeGlobal>;
-
 [[noreturn]] void RaiseLastError() {
   const DWORD error = ::GetLastError();
   throw ComError(error ? HRESULT_FROM_WIN32(error) : E_FAIL);
@@ -32,7 +29,7 @@ ComPtr<IPicture> LoadMakerLogo() {
 
   // The picture loader reads a stream; the stream gets a copy of its own in
   // movable global memory and frees it when it goes.
-  unique_global memory(::GlobalAlloc(GMEM_MOVEABLE, size));
+  platform::unique_hglobal memory(platform::GlobalAlloc(GMEM_MOVEABLE, size));
   if (!memory) throw ComError(E_OUTOFMEMORY);
   void* copy = ::GlobalLock(memory.get());
   if (!copy) throw ComError(E_OUTOFMEMORY);

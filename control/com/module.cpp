@@ -4,7 +4,6 @@
 #include "control/com/module.h"
 
 #include <atomic>
-#include <cstring>
 #include <mutex>
 #include <optional>
 
@@ -68,17 +67,9 @@ unique_bstr MakeBstr(const std::u16string& text) {
   return bstr;
 }
 
-std::u16string TextOf(BSTR text) { return std::u16string(ViewOf(text)); }
-
 std::u16string_view ViewOf(BSTR text) {
   if (!text) return {};
   return std::u16string_view(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text));
-}
-
-bool SameText(BSTR bstr, const std::u16string& text) {
-  const UINT length = bstr ? ::SysStringLen(bstr) : 0;
-  return length == text.size() &&
-         (length == 0 || std::memcmp(bstr, text.data(), length * sizeof(char16_t)) == 0);
 }
 
 }  // namespace scribbet::com

@@ -1,6 +1,9 @@
-// Owners for COM resources: strings, variants, interface references.
+// Owners for what COM, Automation and GDI hand the control directly:
+// strings, variants, interface references, bitmaps and memory DCs. (The
+// platform's handles have theirs in platform/handles.h.)
 #pragma once
 
+#include <windows.h>
 #include <oaidl.h>
 #include <oleauto.h>
 #include <wrl/client.h>
@@ -12,7 +15,14 @@
 
 namespace scribbet::com {
 
+inline void DeleteBitmap(HBITMAP bitmap) { ::DeleteObject(bitmap); }
+inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+
 using unique_bstr = platform::unique_handle<BSTR, &::SysFreeString>;
+using unique_hbitmap = platform::unique_handle<HBITMAP, &DeleteBitmap>;
+// A DC of CreateCompatibleDC, deleted; a screen DC (platform::unique_screen_dc)
+// is released instead.
+using unique_memory_dc = platform::unique_handle<HDC, &DeleteMemoryDc>;
 using Microsoft::WRL::ComPtr;
 
 // A VARIANT that is cleared when it goes.
@@ -25,11 +35,7 @@ struct unique_variant : VARIANT {
 
 // A new BSTR holding the text; raises on exhausted memory.
 unique_bstr MakeBstr(const std::u16string& text);
-// The text of a BSTR; a null BSTR is the empty text.
-std::u16string TextOf(BSTR text);
 // The text of a BSTR where it is, valid while the BSTR lives.
 std::u16string_view ViewOf(BSTR text);
-// Whether the BSTR holds exactly the text (a null BSTR holds the empty text).
-bool SameText(BSTR bstr, const std::u16string& text);
 
 }  // namespace scribbet::com

@@ -33,11 +33,11 @@ std::wstring Wide(std::string_view ascii) { return std::wstring(ascii.begin(), a
 // view may ask for the other registry view of a 64-bit system.
 void SetText(const std::string& path, const wchar_t* name, std::wstring_view value,
              REGSAM view = 0) {
-  HKEY raw = nullptr;
-  LONG status = platform::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0,
-                                          KEY_SET_VALUE | view, nullptr, &raw, nullptr);
+  platform::unique_hkey key;
+  LONG status = platform::KeepIfOpened(
+      key, platform::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0,
+                                     KEY_SET_VALUE | view, nullptr, key.put(), nullptr));
   if (status != ERROR_SUCCESS) throw ComError(SELFREG_E_CLASS);
-  platform::unique_hkey key(raw);
   const std::wstring terminated(value);
   status = platform::RegSetValueExW(key.get(), name, 0, REG_SZ,
                                     reinterpret_cast<const BYTE*>(terminated.c_str()),
@@ -57,12 +57,10 @@ std::string TypeLibraryKey() {
 
 // Whether the key exists; view adds KEY_WOW64_32KEY or KEY_WOW64_64KEY.
 bool KeyExists(const std::string& path, REGSAM view = 0) {
-  HKEY raw = nullptr;
-  if (platform::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE | view, &raw) !=
-      ERROR_SUCCESS)
-    return false;
-  platform::unique_hkey key(raw);
-  return true;
+  platform::unique_hkey key;
+  return platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0,
+                                                             KEY_QUERY_VALUE | view, key.put())) ==
+         ERROR_SUCCESS;
 }
 
 std::string ClassKey(const ClassRecord& record) { return "CLSID\\" + GuidText(*record.clsid); }

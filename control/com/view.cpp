@@ -27,7 +27,7 @@ HRESULT ScribbetControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, H
   if (!target || !bounds) return E_INVALIDARG;
   if (!DesignMode()) return S_OK;
   unique_hbitmap picture(::LoadBitmapA(ModuleInstance(), MAKEINTRESOURCEA(kDesignPictureId)));
-  unique_hdc memory(::CreateCompatibleDC(target));
+  unique_memory_dc memory(::CreateCompatibleDC(target));
   if (!picture || !memory) return E_OUTOFMEMORY;
   SelectedObject selected(memory.get(), picture.get());
   ::SetStretchBltMode(target, COLORONCOLOR);

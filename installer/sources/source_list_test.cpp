@@ -50,6 +50,8 @@ const std::vector<ListCase> kCases = {
     {"a name given twice counts once", u"Billing;Payroll;billing ; BILLING", {u"Billing", u"Payroll"}, {}},
     {"code-page letters", u"M\u00FCller Sp\u00E9cial;\u00C5r", {u"M\u00FCller Sp\u00E9cial", u"\u00C5r"}, {}},
     {"twice in Latin-1 capitals", u"\u00E9t\u00E9;\u00C9T\u00C9", {u"\u00E9t\u00E9"}, {}},
+    {"the last Latin-1 pair", u"\u00FE;\u00DE", {u"\u00FE"}, {}},
+    {"the last ASCII character", u"Rub\u007F", {u"Rub\u007F"}, {}},
     {"the longest key name", k255, {k255}, {}},
     {"a log's name inside a longer one", u"Application Server;My System", {u"Application Server", u"My System"}, {}},
     {"an empty item", u"Billing;;Payroll", {}, u"has an empty item (item 2)"},
@@ -62,6 +64,8 @@ const std::vector<ListCase> kCases = {
     {"the Security log", u"SECURITY", {}, u"it is the name of the Security log"},
     {"outside the code page", u"Billing;\u8ACB\u6C42", {}, u"\"\u8ACB\u6C42\" cannot be registered: the character U+8ACB has no place in this computer's code page 1252"},
     {"only a best fit in the code page", u"\u0100dam", {}, u"the character U+0100 has no place"},
+    {"only a best fit at the end", u"Adam\u0100", {}, u"\"Adam\u0100\" cannot be registered: the character U+0100 has no place"},
+    {"the first character past ASCII, alone", u"\u0080", {}, u"the character U+0080 has no place"},
 };
 
 TEST(SourceList, AcceptsOrRefusesEachList) {

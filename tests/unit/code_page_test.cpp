@@ -131,3 +131,19 @@ TEST_F(CodePageTest, LongTextOfThePageIsReportedWhole) {
     EXPECT_EQ(events[0].strings[0], message);
   }
 }
+
+// Plain ASCII ends at U+007F: every page holds it as it is. U+0080 already
+// goes through the page, which on a Western system gives it back changed;
+// alone, as no other character hides it.
+TEST_F(CodePageTest, TheLastAsciiCharacterIsKeptAndTheNextGoesThroughThePage) {
+  for (const std::u16string text : {u"\u007F", u"\u0080"}) {
+    SCOPED_TRACE(static_cast<int>(text[0]));
+    const Call call = Write(text, 3, UniqueName(u"ascii"));
+    EXPECT_EQ(call.result, 1);
+    EXPECT_EQ(call.message, platform::AnsiRoundTrip(text));
+  }
+  EXPECT_EQ(platform::AnsiRoundTrip(u"\u007F"), u"\u007F");
+  if (platform::AnsiCodePage() == 1252) {
+    EXPECT_NE(platform::AnsiRoundTrip(u"\u0080"), u"\u0080");
+  }
+}

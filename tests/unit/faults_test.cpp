@@ -46,7 +46,7 @@ SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
   } catch (const platform::BindingError& error) {
     EXPECT_EQ(error.entryPoint(), "ReportEventA");
     EXPECT_EQ(error.library(), "advapi32.dll");
-    EXPECT_NE(std::string(error.what()).find("ReportEventA"), std::string::npos);
+    EXPECT_STREQ(error.what(), "Cannot find the entry point ReportEventA in advapi32.dll");
   }
 }
 

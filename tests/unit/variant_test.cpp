@@ -35,6 +35,10 @@ TEST(Variant, TextThatIsNoNumberOrTooLargeRaises) {
   EXPECT_EQ(number(u"abc"), 13);
   EXPECT_EQ(number(u""), 13);
   EXPECT_EQ(number(u"1 2"), 13);
+  // Text that only starts like a number is no number.
+  EXPECT_EQ(number(u"1.2.3"), 13);
+  EXPECT_EQ(number(u"1e"), 13);
+  EXPECT_EQ(number(u"--1"), 13);
   EXPECT_EQ(number(u"2147483648"), 6);
   EXPECT_EQ(number(u"1e300"), 6);
 }

@@ -5,6 +5,9 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <string>
+#include <vector>
+
 #include "control/com/implements.h"
 
 using namespace com_testing;
@@ -54,6 +57,89 @@ class AmbientSite : public scribbet::com::Implements<IOleClientSite, IDispatch> 
  private:
   bool userMode_;
 };
+
+// A container's site that records, in order, every call the control makes
+// to it; CanInPlaceActivate answers as told.
+class RecordingSite : public scribbet::com::Implements<IOleClientSite, IOleInPlaceSite> {
+ public:
+  std::vector<std::string> calls;
+  HRESULT canActivate = S_OK;
+
+  HRESULT STDMETHODCALLTYPE SaveObject() noexcept override { return Record("SaveObject"); }
+  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) noexcept override {
+    return Record("GetMoniker", E_NOTIMPL);
+  }
+  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) noexcept override {
+    return Record("GetContainer", E_NOINTERFACE);
+  }
+  HRESULT STDMETHODCALLTYPE ShowObject() noexcept override { return Record("ShowObject"); }
+  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) noexcept override { return Record("OnShowWindow"); }
+  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() noexcept override {
+    return Record("RequestNewObjectLayout", E_NOTIMPL);
+  }
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND*) noexcept override { return Record("GetWindow", E_FAIL); }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override {
+    return Record("ContextSensitiveHelp", E_NOTIMPL);
+  }
+  HRESULT STDMETHODCALLTYPE CanInPlaceActivate() noexcept override {
+    return Record("CanInPlaceActivate", canActivate);
+  }
+  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() noexcept override {
+    return Record("OnInPlaceActivate");
+  }
+  HRESULT STDMETHODCALLTYPE OnUIActivate() noexcept override { return Record("OnUIActivate"); }
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame**, IOleInPlaceUIWindow**, LPRECT,
+                                             LPRECT, LPOLEINPLACEFRAMEINFO) noexcept override {
+    return Record("GetWindowContext", E_FAIL);
+  }
+  HRESULT STDMETHODCALLTYPE Scroll(SIZE) noexcept override { return Record("Scroll"); }
+  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) noexcept override {
+    return Record("OnUIDeactivate");
+  }
+  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() noexcept override {
+    return Record("OnInPlaceDeactivate");
+  }
+  HRESULT STDMETHODCALLTYPE DiscardUndoState() noexcept override {
+    return Record("DiscardUndoState");
+  }
+  HRESULT STDMETHODCALLTYPE DeactivateAndUndo() noexcept override {
+    return Record("DeactivateAndUndo");
+  }
+  HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) noexcept override {
+    return Record("OnPosRectChange");
+  }
+
+ private:
+  HRESULT Record(const char* call, HRESULT hr = S_OK) {
+    calls.emplace_back(call);
+    return hr;
+  }
+};
+
+// A property page's site: records every call the page makes to it.
+class RecordingPageSite : public scribbet::com::Implements<IPropertyPageSite> {
+ public:
+  std::vector<std::string> calls;
+  HRESULT STDMETHODCALLTYPE OnStatusChange(DWORD) noexcept override {
+    calls.emplace_back("OnStatusChange");
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetLocaleID(LCID* locale) noexcept override {
+    calls.emplace_back("GetLocaleID");
+    if (locale) *locale = LOCALE_USER_DEFAULT;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetPageContainer(IUnknown**) noexcept override {
+    calls.emplace_back("GetPageContainer");
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) noexcept override {
+    calls.emplace_back("TranslateAccelerator");
+    return S_FALSE;
+  }
+};
+
+using Calls = std::vector<std::string>;
 
 template <typename Interface>
 ComPtr<Interface> As(const ComPtr<_Scribbet>& control) {
@@ -211,4 +297,65 @@ TEST(Embedding, PersistsNothingButAnswersEveryContainer) {
   EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_Scribbet));
   auto bag = As<IPersistPropertyBag>(control);
   EXPECT_EQ(bag->InitNew(), S_OK);
+}
+
+// The site hears of in-place activation once, after it agreed to it, and of
+// deactivation once; a site that refuses hears nothing more.
+TEST(Embedding, SiteIsToldOfActivationInOrder) {
+  struct Step {
+    LONG verb;
+    HRESULT canActivate;
+    HRESULT hr;
+    Calls calls;
+  };
+  const Step steps[] = {
+      {OLEIVERB_INPLACEACTIVATE, S_OK, S_OK, {"CanInPlaceActivate", "OnInPlaceActivate"}},
+      {OLEIVERB_SHOW, S_OK, S_OK, {}},  // active already
+      {OLEIVERB_HIDE, S_OK, S_OK, {"OnInPlaceDeactivate"}},
+      {OLEIVERB_HIDE, S_OK, S_OK, {}},
+      {OLEIVERB_PRIMARY, S_FALSE, E_FAIL, {"CanInPlaceActivate"}},
+      {OLEIVERB_UIACTIVATE, S_OK, S_OK, {"CanInPlaceActivate", "OnInPlaceActivate"}},
+  };
+  auto control = CreateControl();
+  auto object = As<IOleObject>(control);
+  auto* site = new RecordingSite;
+  ASSERT_EQ(object->SetClientSite(site), S_OK);
+  EXPECT_EQ(site->calls, Calls{});
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.verb);
+    site->calls.clear();
+    site->canActivate = step.canActivate;
+    EXPECT_EQ(object->DoVerb(step.verb, nullptr, site, 0, nullptr, nullptr), step.hr);
+    EXPECT_EQ(site->calls, step.calls);
+  }
+  site->calls.clear();
+  EXPECT_EQ(As<IOleInPlaceObject>(control)->InPlaceDeactivate(), S_OK);
+  EXPECT_EQ(object->Close(OLECLOSE_NOSAVE), S_OK);
+  EXPECT_EQ(site->calls, Calls{"OnInPlaceDeactivate"});
+  object->SetClientSite(nullptr);
+  site->Release();
+}
+
+// A page that never changes has nothing to tell its site, from the site's
+// arrival through activation to its going, and keeps no reference after.
+TEST(Embedding, PropertyPageMakesNoCallsToItsSite) {
+  ComPtr<IPropertyPage> page;
+  ASSERT_EQ(::CoCreateInstance(CLSID_AboutProperty, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_IPropertyPage, reinterpret_cast<void**>(page.GetAddressOf())),
+            S_OK);
+  HWND frame = ::CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400,
+                                 nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(frame);
+  auto* site = new RecordingPageSite;
+  ASSERT_EQ(page->SetPageSite(site), S_OK);
+  RECT place = {0, 0, 320, 280};
+  EXPECT_EQ(page->Activate(frame, &place, FALSE), S_OK);
+  EXPECT_EQ(page->Show(SW_SHOW), S_OK);
+  EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+  EXPECT_EQ(page->Apply(), S_OK);
+  EXPECT_EQ(page->Deactivate(), S_OK);
+  EXPECT_EQ(page->SetPageSite(nullptr), S_OK);
+  EXPECT_EQ(site->calls, Calls{});
+  EXPECT_EQ(site->Release(), 0u);
+  ::DestroyWindow(frame);
 }

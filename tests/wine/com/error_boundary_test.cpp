@@ -38,12 +38,24 @@ Reported Fail(std::exception_ptr error) {
 }  // namespace
 
 TEST(ErrorBoundary, RunTimeErrorsBecomeControlErrorsWithADescription) {
-  const Reported missing = Fail(std::make_exception_ptr(platform::BindingError(
-      platform::ErrorNumber::EntryPointNotFound, "advapi32.dll", "ReportEventA")));
-  EXPECT_EQ(missing.hr, static_cast<HRESULT>(0x800A01C5));  // run-time error 453
-  EXPECT_EQ(missing.source, L"Scribbet");
-  EXPECT_NE(missing.description.find(L"ReportEventA"), std::wstring::npos);
-  EXPECT_NE(missing.description.find(L"advapi32.dll"), std::wstring::npos);
+  struct Binding {
+    platform::ErrorNumber number;
+    HRESULT hr;
+    const wchar_t* description;
+  };
+  const Binding bindings[] = {
+      {platform::ErrorNumber::EntryPointNotFound, static_cast<HRESULT>(0x800A01C5),  // 453
+       L"Cannot find the entry point ReportEventA in advapi32.dll"},
+      {platform::ErrorNumber::LibraryNotFound, static_cast<HRESULT>(0x800A0030),  // 48
+       L"Cannot load the library advapi32.dll to call ReportEventA"},
+  };
+  for (const Binding& binding : bindings) {
+    const Reported missing = Fail(std::make_exception_ptr(
+        platform::BindingError(binding.number, "advapi32.dll", "ReportEventA")));
+    EXPECT_EQ(missing.hr, binding.hr);
+    EXPECT_EQ(missing.source, L"Scribbet");
+    EXPECT_EQ(missing.description, binding.description);
+  }
 
   const Reported overflow = Fail(std::make_exception_ptr(platform::RuntimeError(
       platform::ErrorNumber::Overflow, "Overflow: the message is too long")));

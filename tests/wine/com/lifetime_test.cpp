@@ -2,12 +2,109 @@
 #include "tests/wine/com/com_support.h"
 
 #include <atomic>
+#include <functional>
 #include <vector>
 
 #include "tests/support/machine.h"
 #include "tests/support/threads.h"
 
 using namespace com_testing;
+
+namespace {
+
+// An interface no object of the control has.
+constexpr IID kNoSuchInterface = {0x5c1b0e57, 0x0d2a, 0x4e4f, {0x9b, 0x61, 0x3f, 0x0a, 0x4d, 0x77, 0x21, 0xc8}};
+void* const kSentinel = reinterpret_cast<void*>(static_cast<ULONG_PTR>(0xdeadbeef));
+
+ComPtr<IUnknown> Query(IUnknown* object, REFIID iid) {
+  ComPtr<IUnknown> out;
+  EXPECT_EQ(object->QueryInterface(iid, reinterpret_cast<void**>(out.GetAddressOf())), S_OK);
+  return out;
+}
+
+ComPtr<IClassFactory> FactoryOf(REFCLSID clsid) {
+  ComPtr<IClassFactory> factory;
+  EXPECT_EQ(::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                               reinterpret_cast<void**>(factory.GetAddressOf())),
+            S_OK);
+  return factory;
+}
+
+}  // namespace
+
+// What Wine's tests ask of every COM object: each of its interfaces leads to
+// one and the same IUnknown, and an interface it lacks is refused with
+// E_NOINTERFACE and a cleared out-pointer, from whichever interface is asked.
+TEST(Identity, EveryInterfaceGivesTheSameUnknownAndRefusesOthers) {
+  struct Object {
+    const char* what;
+    std::function<ComPtr<IUnknown>()> make;
+    std::vector<IID> interfaces;
+  };
+  const auto point = [](bool list) -> ComPtr<IUnknown> {
+    ComPtr<IConnectionPointContainer> container;
+    EXPECT_EQ(CreateControl().As(&container), S_OK);
+    ComPtr<IUnknown> out;
+    if (list) {
+      EXPECT_EQ(container->EnumConnectionPoints(
+                    reinterpret_cast<IEnumConnectionPoints**>(out.GetAddressOf())), S_OK);
+    } else {
+      EXPECT_EQ(container->FindConnectionPoint(
+                    DIID___Scribbet, reinterpret_cast<IConnectionPoint**>(out.GetAddressOf())), S_OK);
+    }
+    return out;
+  };
+  const Object objects[] = {
+      {"control", [] { return ComPtr<IUnknown>(CreateControl()); },
+       {IID__Scribbet, IID_IDispatch, IID_IProvideClassInfo, IID_IProvideClassInfo2,
+        IID_ISpecifyPropertyPages, IID_ISupportErrorInfo, IID_IConnectionPointContainer,
+        IID_IOleObject, IID_IOleControl, IID_IOleWindow, IID_IOleInPlaceObject, IID_IViewObject,
+        IID_IViewObject2, IID_IPersist, IID_IPersistStreamInit, IID_IPersistPropertyBag}},
+      {"property page",
+       [] {
+         ComPtr<IUnknown> page;
+         EXPECT_EQ(::CoCreateInstance(CLSID_AboutProperty, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IUnknown, reinterpret_cast<void**>(page.GetAddressOf())),
+                   S_OK);
+         return page;
+       },
+       {IID_IPropertyPage, IID__AboutProperty, IID_IDispatch}},
+      {"class factory", [] { return ComPtr<IUnknown>(FactoryOf(CLSID_Scribbet)); },
+       {IID_IClassFactory}},
+      {"connection point", [&] { return point(false); }, {IID_IConnectionPoint}},
+      {"connection point list", [&] { return point(true); }, {IID_IEnumConnectionPoints}},
+  };
+  for (const Object& object : objects) {
+    SCOPED_TRACE(object.what);
+    const ComPtr<IUnknown> made = object.make();
+    ASSERT_TRUE(made);
+    const ComPtr<IUnknown> identity = Query(made.Get(), IID_IUnknown);
+    for (const IID& iid : object.interfaces) {
+      SCOPED_TRACE(GuidText(iid));
+      const ComPtr<IUnknown> through = Query(made.Get(), iid);
+      ASSERT_TRUE(through);
+      EXPECT_EQ(Query(through.Get(), IID_IUnknown).Get(), identity.Get());
+      void* none = kSentinel;
+      EXPECT_EQ(through->QueryInterface(kNoSuchInterface, &none), E_NOINTERFACE);
+      EXPECT_EQ(none, nullptr);
+    }
+  }
+}
+
+TEST(Identity, AggregationIsRefused) {
+  const ComPtr<IUnknown> outer(CreateControl());
+  for (const CLSID& clsid : {CLSID_Scribbet, CLSID_AboutProperty}) {
+    SCOPED_TRACE(GuidText(clsid));
+    void* made = kSentinel;
+    EXPECT_EQ(FactoryOf(clsid)->CreateInstance(outer.Get(), IID_IUnknown, &made),
+              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(made, nullptr);
+    made = kSentinel;
+    EXPECT_EQ(::CoCreateInstance(clsid, outer.Get(), CLSCTX_INPROC_SERVER, IID_IUnknown, &made),
+              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(made, nullptr);
+  }
+}
 
 TEST(Lifetime, CanUnloadOnlyWithoutObjectsAndLocks) {
   EXPECT_EQ(CanUnloadNow(), S_OK);
