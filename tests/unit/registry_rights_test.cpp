@@ -8,7 +8,7 @@
 using namespace testing_support;
 
 SIMULATED_TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersItsSource) {
-  platform::sim::GrantLocalMachineRights(KEY_ALL_ACCESS & ~(WRITE_DAC | WRITE_OWNER));
+  platform::sim::LimitKeyRights("", KEY_ALL_ACCESS & ~(WRITE_DAC | WRITE_OWNER));
   // The account really lacks them: a mask asking for every right is refused.
   HKEY key = nullptr;
   EXPECT_EQ(platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
