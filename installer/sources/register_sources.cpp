@@ -14,8 +14,9 @@
 #include <cstring>
 #include <string>
 
-#include "control/Scribbet.h"
+#include "control/RegisterAppSource.h"
 #include "installer/sources/source_list.h"
+#include "installer/sources/sources_to_register.h"
 #include "platform/files.h"
 #include "platform/handles.h"
 
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
   if (!registering && !(argc == 2 && std::strcmp(argv[1], "check") == 0)) return kFailed;
   try {
     const auto names = ParseSourceList(Environment(L"SCRIBBET_EVENT_SOURCES"));
-    return registering ? Register(names) : 0;
+    return registering ? Register(scribbet::setup::SourcesToRegister(names).toRegister) : 0;
   } catch (const SourceListError& error) {
     WriteReport(error.message());
     return kRefused;
