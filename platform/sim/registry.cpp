@@ -73,7 +73,8 @@ HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
 LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
                      LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA"))
+    return static_cast<LONG>(failure);
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   auto node = Resolve(m.machine, key);
@@ -121,7 +122,8 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
 
 LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA"))
+    return static_cast<LONG>(failure);
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   auto node = Resolve(m.machine, key);
@@ -143,7 +145,8 @@ namespace {
 LONG SetValue(const char* entryPoint, HKEY key, std::string name, DWORD type,
               std::vector<BYTE> data) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, entryPoint)) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, entryPoint))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
@@ -180,7 +183,8 @@ LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                       LPDWORD size) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA"))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
@@ -206,7 +210,8 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
 
 LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA"))
+    return static_cast<LONG>(failure);
   auto node = Resolve(m.machine, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
   std::vector<std::string> parts;
@@ -228,7 +233,8 @@ LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
 
 LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA"))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
@@ -239,7 +245,8 @@ LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
 
 LONG RegCloseKey(HKEY key) {
   auto m = sim::Lock();
-  if (const LONG status = sim::Enter(m.machine, kAdvapi32, "RegCloseKey")) return static_cast<LONG>(status);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCloseKey"))
+    return static_cast<LONG>(failure);
   const auto value = reinterpret_cast<ULONG_PTR>(key);
   if (m->roots.count(value)) return ERROR_SUCCESS;
   return m->openKeys.erase(value) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
