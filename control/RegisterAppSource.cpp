@@ -1,11 +1,13 @@
 // Registration of an event source on its first use.
+#include "control/RegisterAppSource.h"
+
 #include "control/Scribbet.h"
 #include "platform/process.h"
 
 namespace scribbet {
 
 std::u16string_view EventMessageFile() {
-  return platform::RunsUnderWow64() ? kEventMessageFileWow64 : kEventMessageFile;
+  return EventMessageFileFor(platform::RunsUnderWow64());
 }
 
 Reghack& Scribbet::Registry() {
@@ -18,8 +20,9 @@ namespace {
 // Writes the supported types and tells whether the key now holds them.
 bool WriteTypesSupported(Reghack& registry, const std::u16string& keyPath) noexcept {
   try {
-    registry.SetKeyValue(keyPath, u"TypesSupported", Variant(kTypesSupported), REG_DWORD);
-    return registry.GetKeyValue(keyPath, u"TypesSupported") ==
+    registry.SetKeyValue(keyPath, kTypesSupportedValue, Variant(kTypesSupported),
+                         kTypesSupportedType);
+    return registry.GetKeyValue(keyPath, kTypesSupportedValue) ==
            VariantText(Variant(kTypesSupported));
   } catch (...) {
     return false;
@@ -30,24 +33,24 @@ bool WriteTypesSupported(Reghack& registry, const std::u16string& keyPath) noexc
 
 bool SourceNamesMessageFile(Reghack& registry, const std::u16string& name) {
   const std::u16string keyPath = kSourceKeyPrefix + name;
-  if (!registry.GetKeyValue(keyPath, u"EventMessageFile").empty()) return true;
+  if (!registry.GetKeyValue(keyPath, kMessageFileValue).empty()) return true;
   // A message file stored as another type (an expandable string, as many
   // installers write it) reads as empty text, but belongs to someone else.
-  return registry.HasValue(keyPath, u"EventMessageFile");
+  return registry.HasValue(keyPath, kMessageFileValue);
 }
 
 SourceRegistration RegisterSourceKey(Reghack& registry, const std::u16string& name) {
   if (SourceNamesMessageFile(registry, name)) return SourceRegistration::Kept;
   const std::u16string keyPath = kSourceKeyPrefix + name;
   registry.CreateNewKey(keyPath, kLocalMachine);
-  registry.SetKeyValue(keyPath, u"EventMessageFile", Variant(std::u16string(EventMessageFile())),
-                       REG_SZ);
+  registry.SetKeyValue(keyPath, kMessageFileValue, Variant(std::u16string(EventMessageFile())),
+                       kMessageFileType);
   if (WriteTypesSupported(registry, keyPath)) return SourceRegistration::Written;
   // The message file alone would make every later call take the source for
   // registered and never write its types (a registry that filled up between
   // the two values, say). Taken back, the next call registers it afresh.
   // The value was missing when this call began, so it is ours to remove.
-  registry.DeleteKeyValue(keyPath, u"EventMessageFile");
+  registry.DeleteKeyValue(keyPath, kMessageFileValue);
   return SourceRegistration::Failed;
 }
 

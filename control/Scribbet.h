@@ -10,47 +10,13 @@
 #include <string_view>
 
 #include "control/Reghack.h"
+#include "control/RegisterAppSource.h"
 #include "control/clsSupport.h"
 
 namespace scribbet {
 
 // The application title: the default event-source name.
 inline constexpr char16_t kApplicationTitle[] = u"Scribbet";
-
-// Where a source's key lives, below HKEY_LOCAL_MACHINE.
-inline constexpr char16_t kSourceKeyPrefix[] =
-    u"System\\CurrentControlSet\\Services\\EventLog\\Application\\";
-
-// The message file every source is registered with: the control itself, in
-// the system directory, where an event viewer looks for message 1.
-inline constexpr char16_t kEventMessageFile[] = u"%SystemRoot%\\System32\\Scribbet.ocx";
-// The same for the 32-bit control on 64-bit Windows. It lives in the 32-bit
-// system directory, SysWOW64, and only 32-bit programs see that directory
-// under the name System32; the event viewer is a 64-bit program and would
-// look for the file in the 64-bit one. SysWOW64 by its own name is the same
-// directory for readers of both kinds.
-inline constexpr char16_t kEventMessageFileWow64[] = u"%SystemRoot%\\SysWOW64\\Scribbet.ocx";
-
-// The message file this process's control records: the SysWOW64 one for a
-// 32-bit process on 64-bit Windows, else the System32 one.
-std::u16string_view EventMessageFile();
-
-// The event types a source supports: error, warning and information.
-inline constexpr std::int16_t kTypesSupported = 7;
-
-// Whether the source's key already names a message file, of any type: such a
-// key belongs to whoever wrote it and is left alone.
-bool SourceNamesMessageFile(Reghack& registry, const std::u16string& name);
-
-// What RegisterSourceKey did with a source's key.
-enum class SourceRegistration { Kept, Written, Failed };
-
-// The registration the first WriteEvent with a new source name makes, for
-// the control and for Setup alike: the key under kSourceKeyPrefix with
-// EventMessageFile() and kTypesSupported, unless the key already names a
-// message file. A key whose types could not be written is taken back to
-// where it was (Failed). Registry errors that raise propagate.
-SourceRegistration RegisterSourceKey(Reghack& registry, const std::u16string& name);
 
 // The event identifier of every entry: message 1 of the control's table.
 inline constexpr DWORD kEventId = 1;

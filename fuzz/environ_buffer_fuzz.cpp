@@ -37,7 +37,7 @@ void SystemDirectory(FuzzedDataProvider& input) {
   const bool fail = input.ConsumeIntegralInRange(0, 15) == 0;
   const std::string directory = input.ConsumeRandomLengthString(2 * kBufferSize);
   platform::sim::SetSystemDirectory(directory);
-  platform::sim::FailDirectoryQueries(fail);
+  platform::sim::FailFunction("GetSystemDirectoryA", fail ? ERROR_INVALID_FUNCTION : 0);
   const std::u16string result = wayfinch::clsEnviron().GetWindowsSysDir();
   if (fail || directory.empty()) {
     // A length of 0 is how the call says it failed.

@@ -1,21 +1,25 @@
 // The Windows Installer package's custom action. It reads the public property
 // EVENTSOURCES, refuses a bad list before anything is written, and adds two
-// temporary rows to the Registry table for every named source that does not
-// name a message file yet. WriteRegistryValues then writes them with the
+// temporary rows to the Registry table for every named source that is free to
+// register (SourcesToRegister decides, and the log names each source it
+// leaves alone). WriteRegistryValues then writes them with the
 // package's other entries, and takes them back if the installation fails. The
 // rows live only in this session: removing the package leaves the sources, as
 // removing the control leaves those it registered.
 #include <string>
 #include <vector>
 
-#include "control/Scribbet.h"
 #include "installer/sources/source_list.h"
+#include "installer/sources/sources_to_register.h"
 #include "platform/msi.h"
+#include "platform/process.h"
+#include "shared/source_key.h"
 
 namespace {
 
 using scribbet::setup::ParseSourceList;
 using scribbet::setup::SourceListError;
+using scribbet::setup::SourcePlan;
 
 // The component the rows belong to: the control's, installed whenever the
 // package is.
@@ -64,13 +68,35 @@ std::u16string Literal(const std::u16string& text) {
   return out;
 }
 
-void Report(MSIHANDLE install, const std::u16string& text) {
+void Message(MSIHANDLE install, INSTALLMESSAGE type, const std::u16string& text) {
   MsiHandle record(platform::MsiCreateRecord(1));
   platform::MsiRecordSetStringW(record.get(), 0, L"[1]");
   platform::MsiRecordSetStringW(record.get(), 1, Wide(text));
-  platform::MsiProcessMessage(install,
-                              static_cast<INSTALLMESSAGE>(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR),
-                              record.get());
+  platform::MsiProcessMessage(install, type, record.get());
+}
+
+void Report(MSIHANDLE install, const std::u16string& text) {
+  Message(install, static_cast<INSTALLMESSAGE>(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR), text);
+}
+
+// A line in the installation's log.
+void Log(MSIHANDLE install, const std::u16string& text) {
+  Message(install, INSTALLMESSAGE_INFO, text);
+}
+
+std::u16string Number(long long value) {
+  const std::string digits = std::to_string(value);
+  return {digits.begin(), digits.end()};
+}
+
+// A value as the Registry table's Value column spells one of its type.
+std::u16string TableValue(DWORD type, const std::u16string& text) {
+  if (type != REG_SZ) throw std::logic_error("a value of a type the rows do not write");
+  return Literal(text);
+}
+std::u16string TableValue(DWORD type, long long number) {
+  if (type != REG_DWORD) throw std::logic_error("a number of a type the rows do not write");
+  return u"#" + Number(number);
 }
 
 struct Row {
@@ -101,21 +127,20 @@ void InsertRows(MSIHANDLE install, const std::vector<Row>& rows) {
   }
 }
 
-// The rows for the sources still to register: the values the control's
-// first WriteEvent would write, as the Registry table spells them.
+// The rows for the sources to register: the values the control's first
+// WriteEvent would write, as the Registry table spells them.
 std::vector<Row> RowsFor(const std::vector<std::u16string>& names) {
-  scribbet::Reghack registry;
-  const std::u16string messageFile = Literal(std::u16string(scribbet::EventMessageFile()));
-  const std::u16string types = u"#" + std::u16string(1, u'0' + scribbet::kTypesSupported);
+  const std::u16string messageFile =
+      TableValue(scribbet::kMessageFileType,
+                 std::u16string(scribbet::EventMessageFileFor(platform::RunsUnderWow64())));
+  const std::u16string types =
+      TableValue(scribbet::kTypesSupportedType, scribbet::kTypesSupported);
   std::vector<Row> rows;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (scribbet::SourceNamesMessageFile(registry, names[i])) continue;
-    const std::string number = std::to_string(i + 1);
-    std::u16string id = u"ScribbetEventSource";
-    id.append(number.begin(), number.end());
+    const std::u16string id = u"ScribbetEventSource" + Number(static_cast<long long>(i) + 1);
     const std::u16string key = Literal(scribbet::kSourceKeyPrefix + names[i]);
-    rows.push_back({id + u"File", key, u"EventMessageFile", messageFile});
-    rows.push_back({id + u"Types", key, u"TypesSupported", types});
+    rows.push_back({id + u"File", key, scribbet::kMessageFileValue, messageFile});
+    rows.push_back({id + u"Types", key, scribbet::kTypesSupportedValue, types});
   }
   return rows;
 }
@@ -124,7 +149,11 @@ std::vector<Row> RowsFor(const std::vector<std::u16string>& names) {
 
 extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE install) noexcept {
   try {
-    InsertRows(install, RowsFor(ParseSourceList(Property(install, u"EVENTSOURCES"))));
+    const SourcePlan plan =
+        scribbet::setup::SourcesToRegister(ParseSourceList(Property(install, u"EVENTSOURCES")));
+    for (const auto& [name, reason] : plan.leftAlone)
+      Log(install, scribbet::setup::LeftAloneText(name, reason));
+    InsertRows(install, RowsFor(plan.toRegister));
     return ERROR_SUCCESS;
   } catch (const SourceListError& error) {
     Report(install, error.message() + u" Nothing was installed.");

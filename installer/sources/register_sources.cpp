@@ -16,10 +16,11 @@
 #include <cstring>
 #include <string>
 
-#include "control/Scribbet.h"
+#include "control/RegisterAppSource.h"
 #include "installer/sources/source_list.h"
 #include "installer/sources/source_registration.h"
 #include "installer/sources/sources_option.h"
+#include "installer/sources/sources_to_register.h"
 #include "platform/files.h"
 #include "platform/handles.h"
 
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     const std::u16string list =
         scribbet::setup::SourcesOption(Environment(L"SCRIBBET_SETUP_COMMAND_LINE")).value_or(u"");
     const auto names = ParseSourceList(list);
-    if (registering) return Register(names);
+    if (registering) return Register(scribbet::setup::SourcesToRegister(names).toRegister);
     WriteReport(list);
     return 0;
   } catch (const SourceListError& error) {

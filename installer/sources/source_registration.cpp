@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "control/Scribbet.h"
+#include "control/RegisterAppSource.h"
 #include "platform/ansi.h"
 #include "platform/handles.h"
 
@@ -10,8 +10,9 @@ namespace scribbet::setup {
 
 namespace {
 
-// The values a registration writes.
-constexpr std::array<const char*, 2> kWrittenValues = {"EventMessageFile", "TypesSupported"};
+// The values a registration writes, as the ANSI functions take their names.
+const std::array<std::string, 2> kWrittenValues = {platform::ToAnsi(kMessageFileValue),
+                                                   platform::ToAnsi(kTypesSupportedValue)};
 
 // A source's key as it was before this run wrote to it.
 struct KeyBefore {
@@ -35,7 +36,7 @@ KeyBefore Look(const std::u16string& name) {
   if (status != ERROR_SUCCESS) return before;
   const platform::unique_hkey key(raw);
   for (std::size_t i = 0; i < kWrittenValues.size(); ++i)
-    before.hadValue[i] = platform::RegQueryValueExA(key.get(), kWrittenValues[i], nullptr, nullptr,
+    before.hadValue[i] = platform::RegQueryValueExA(key.get(), kWrittenValues[i].c_str(), nullptr, nullptr,
                                                     nullptr, nullptr) != ERROR_FILE_NOT_FOUND;
   return before;
 }
@@ -55,7 +56,7 @@ bool TakeBack(const KeyBefore& before) noexcept {
     const platform::unique_hkey key(raw);
     bool whole = true;
     for (std::size_t i = 0; i < kWrittenValues.size(); ++i)
-      if (!before.hadValue[i] && !Gone(platform::RegDeleteValueA(key.get(), kWrittenValues[i])))
+      if (!before.hadValue[i] && !Gone(platform::RegDeleteValueA(key.get(), kWrittenValues[i].c_str())))
         whole = false;
     return whole;
   } catch (...) {

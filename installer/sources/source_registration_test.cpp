@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "control/Scribbet.h"
+#include "control/RegisterAppSource.h"
 #include "platform/ansi.h"
 #include "platform/handles.h"
 #include "tests/support/machine.h"

@@ -18,21 +18,37 @@ void Reset();
 // machine as it is: a long run would otherwise hold every report.
 void ForgetRecords();
 
-// Keys under HKEY_LOCAL_MACHINE can be read but not created, opened for
-// writing, written or deleted (status 5), as for a user without rights.
-void DenyLocalMachineWrites(bool deny);
-// The access rights the account holds on keys under HKEY_LOCAL_MACHINE (all
-// of them unless told otherwise). Opening or creating a key there with a mask
-// that asks for any right beyond these fails with status 5, as the real
-// registry refuses a mask the key's security does not grant in full.
-void GrantLocalMachineRights(REGSAM rights);
-void FailGlobalAlloc(bool fail);
-void FailRegisterEventSource(bool fail);
-void FailReportEvent(bool fail);
+// Faults, one rule for every simulated function: from now on a call to the
+// function of that name (its entry point's name, "ReportEventA") fails as the
+// real one fails with that status. A registry function returns the status;
+// every other function returns its own failure value (FALSE, NULL, 0) and
+// leaves the status for LastError. The function's arguments are not looked
+// at, and nothing it would have done happens. Status 0 lets it work again.
+void FailFunction(const std::string& function, DWORD status);
+// The function works again.
+void HealFunction(const std::string& function);
 // The entry point can no longer be bound: calls raise a BindingError.
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
 // Every removed entry point can be bound again.
 void RestoreEntryPoints();
+// The status the last simulated call that failed left, as GetLastError would
+// read it right after that call (0 before any failure).
+DWORD LastError();
+
+// Rights. What an open or a creation of a key under HKEY_LOCAL_MACHINE may
+// ask for, as the key's security grants it to the account running: the rule
+// holds for the key at PATH ("" for HKEY_LOCAL_MACHINE itself) and for every
+// key below it that has no rule of its own, those created later included, as
+// inherited security does. A mask asking for any right beyond the rule's
+// fails with status 5 (the real registry grants a mask whole or not at all;
+// MAXIMUM_ALLOWED asks for whatever is granted); creating a key needs
+// KEY_CREATE_SUB_KEY on its parent, deleting one DELETE on itself. Where no
+// rule says otherwise every right is granted.
+void LimitKeyRights(const std::string& path, REGSAM rights);
+inline constexpr REGSAM kEveryRight = ~REGSAM{0};
+// A standard user's rights under HKEY_LOCAL_MACHINE: reading only.
+inline constexpr REGSAM kReadRights = KEY_READ;
+
 // The registry is full after this many more writes (a new key or a value
 // written counts as one): later ones fail with ERROR_REGISTRY_QUOTA_LIMIT, as
 // when the registry reaches its size limit. A negative count lifts the limit.
@@ -41,12 +57,14 @@ void LimitRegistryWrites(int writesLeft);
 // The locale's page by default; others (932, 1251 ...) convert through iconv.
 void SetAnsiCodePage(UINT codePage);
 
+// Windows NT 4.0 unless told otherwise. ReportEventA takes what the version
+// takes: Vista and later refuse data over 61,440 bytes (the event log's RPC
+// bound, status RPC_S_INVALID_BOUND) and insertion strings over 31,839
+// characters, where earlier versions take any string a counted wide string
+// holds.
 void SetVersion(DWORD major, DWORD minor, DWORD build, DWORD platformId);
-void FailGetVersionEx(bool fail);
 void SetWindowsDirectory(const std::string& directory);
 void SetSystemDirectory(const std::string& directory);
-// The directory queries return 0, as when the system cannot tell.
-void FailDirectoryQueries(bool fail);
 
 struct Report {
   HANDLE source;
@@ -90,9 +108,6 @@ void SetMessageBoxAnswer(int answer);
 // The process's window station lacks WSF_VISIBLE, as a service's does; it is
 // the interactive, visible one unless told otherwise.
 void SetWindowStationVisible(bool visible);
-// GetProcessWindowStation returns NULL; GetUserObjectInformationA returns FALSE.
-void FailGetProcessWindowStation(bool fail);
-void FailGetUserObjectInformation(bool fail);
 
 // Size of the last GlobalAlloc.
 SIZE_T LastGlobalAllocSize();
@@ -139,8 +154,6 @@ struct ProcessStart {
   WORD showWindow;
 };
 std::vector<ProcessStart> ProcessStarts();
-// Starts fail (CreateProcessA returns FALSE) until told otherwise.
-void FailProcessStart(bool fail);
 // Process and thread handles handed out and not closed.
 int OpenKernelHandles();
 // The running program's file, as GetModuleFileNameA reports it

@@ -1,18 +1,31 @@
 // The simulated event log records every report with all its arguments.
 #include "platform/eventlog.h"
 
+#include <algorithm>
+
 #include "platform/ansi.h"
 #include "platform/sim/state.h"
 
 namespace platform {
+namespace {
 
-static constexpr char kAdvapi32[] = "advapi32.dll";
+constexpr char kAdvapi32[] = "advapi32.dll";
+// What Vista's event log takes of one report: the data its RPC interface
+// bounds, and insertion strings of at most this many characters.
+constexpr DWORD kLargestDataSinceVista = 61440;
+constexpr std::size_t kLongestInsertionStringSinceVista = 31839;
+
+bool VistaOrLater(const OSVERSIONINFOA& version) {
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6;
+}
+
+}  // namespace
 
 HANDLE RegisterEventSourceA(LPCSTR server, LPCSTR source) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegisterEventSourceA");
+  const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegisterEventSourceA");
   m->sourceOpens.push_back({server ? server : "", source ? source : "", server == nullptr});
-  if (m->failRegisterEventSource || !source) return nullptr;
+  if (failure || !source) return nullptr;
   const ULONG_PTR handle = m->NewHandle();
   m->eventSources[handle] = source;
   return reinterpret_cast<HANDLE>(handle);
@@ -23,14 +36,25 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
   // Each string is widened before anything is written, as Windows does; one
   // that does not fit a counted wide string fails the whole report. Measured
   // before the machine is locked: the conversion reads its code page.
-  bool widens = true;
+  std::size_t longest = 0;
   for (WORD i = 0; strings && i < stringCount; ++i)
-    widens = widens && (!strings[i] || FromAnsi(strings[i]).size() <= kLongestInsertionString);
+    if (strings[i]) longest = std::max(longest, FromAnsi(strings[i]).size());
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "ReportEventA");
+  if (sim::Enter(m.machine, kAdvapi32, "ReportEventA")) return FALSE;
   auto open = m->eventSources.find(reinterpret_cast<ULONG_PTR>(source));
-  if (open == m->eventSources.end() || m->failReportEvent) return FALSE;
-  if ((stringCount && !strings) || (dataSize && !data) || !widens) return FALSE;
+  if (open == m->eventSources.end()) return FALSE;
+  if ((stringCount && !strings) || (dataSize && !data) || longest > kLongestInsertionString)
+    return FALSE;
+  if (VistaOrLater(m->version)) {
+    if (dataSize > kLargestDataSinceVista) {
+      m->lastError = RPC_S_INVALID_BOUND;
+      return FALSE;
+    }
+    if (longest > kLongestInsertionStringSinceVista) {
+      m->lastError = ERROR_INVALID_PARAMETER;
+      return FALSE;
+    }
+  }
   sim::Report report{source, open->second, type, category, eventId, user != nullptr, {}, {}};
   // Reads every string to its terminator and exactly dataSize bytes of the
   // data, as the real service does: an overrun shows under the sanitizers.
@@ -43,7 +67,7 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
 
 BOOL DeregisterEventSource(HANDLE source) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "DeregisterEventSource");
+  if (sim::Enter(m.machine, kAdvapi32, "DeregisterEventSource")) return {};
   return m->eventSources.erase(reinterpret_cast<ULONG_PTR>(source)) ? TRUE : FALSE;
 }
 

@@ -37,10 +37,25 @@ static Machine* machine = new Machine();  // lives as long as the process
 
 Locked Lock() { return Locked{std::unique_lock<std::mutex>(machineMutex), *machine}; }
 
-void Enter(Machine& m, const char* library, const char* entryPoint) {
+DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
   m.calls.emplace_back(entryPoint);
   if (m.removedEntryPoints.count({library, entryPoint}))
     throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
+  const auto failing = m.failingFunctions.find(entryPoint);
+  if (failing == m.failingFunctions.end()) return 0;
+  m.lastError = failing->second;
+  return failing->second;
+}
+
+REGSAM RightsAt(const Machine& m, const std::string& path) {
+  // The nearest rule at or above the key.
+  std::string at = path;
+  for (;;) {
+    if (auto rule = m.keyRights.find(at); rule != m.keyRights.end()) return rule->second;
+    if (at.empty()) return kEveryRight;
+    const auto cut = at.rfind('\\');
+    at.resize(cut == std::string::npos ? 0 : cut);
+  }
 }
 
 bool TakeRegistryWrite(Machine& m) {
@@ -65,13 +80,12 @@ void ForgetRecords() {
   m->calls.shrink_to_fit();
 }
 
-void DenyLocalMachineWrites(bool deny) { Lock()->denyLocalMachineWrites = deny; }
-void GrantLocalMachineRights(REGSAM rights) { Lock()->localMachineRights = rights; }
-void FailGlobalAlloc(bool fail) { Lock()->failGlobalAlloc = fail; }
-void FailRegisterEventSource(bool fail) { Lock()->failRegisterEventSource = fail; }
-void FailReportEvent(bool fail) { Lock()->failReportEvent = fail; }
-void FailGetVersionEx(bool fail) { Lock()->failGetVersionEx = fail; }
-void FailDirectoryQueries(bool fail) { Lock()->failDirectoryQueries = fail; }
+void FailFunction(const std::string& function, DWORD status) {
+  if (status == 0) return HealFunction(function);
+  Lock()->failingFunctions[function] = status;
+}
+void HealFunction(const std::string& function) { Lock()->failingFunctions.erase(function); }
+DWORD LastError() { return Lock()->lastError; }
 
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {
   Lock()->removedEntryPoints.insert({library, entryPoint});
@@ -99,8 +113,6 @@ std::vector<std::string> Calls() { return Lock()->calls; }
 std::vector<MessageBox> MessageBoxes() { return Lock()->messageBoxes; }
 void SetMessageBoxAnswer(int answer) { Lock()->messageBoxAnswer = answer; }
 void SetWindowStationVisible(bool visible) { Lock()->windowStationVisible = visible; }
-void FailGetProcessWindowStation(bool fail) { Lock()->failGetProcessWindowStation = fail; }
-void FailGetUserObjectInformation(bool fail) { Lock()->failGetUserObjectInformation = fail; }
 
 SIZE_T LastGlobalAllocSize() { return Lock()->lastGlobalAllocSize; }
 

@@ -12,8 +12,8 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPSECURITY_ATTRIB
                     LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCSTR,
                     LPSTARTUPINFOA startupInfo, LPPROCESS_INFORMATION processInformation) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "CreateProcessA");
-  if (m->failProcessStart || !startupInfo || !processInformation) return FALSE;
+  if (sim::Enter(m.machine, kKernel32, "CreateProcessA")) return {};
+  if (!startupInfo || !processInformation) return FALSE;
   m->processStarts.push_back({commandLine ? commandLine : "", applicationName != nullptr,
                               startupInfo->dwFlags, startupInfo->wShowWindow});
   processInformation->hProcess = reinterpret_cast<HANDLE>(m->NewHandle());
@@ -27,7 +27,7 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPSECURITY_ATTRIB
 
 BOOL CloseHandle(HANDLE handle) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "CloseHandle");
+  if (sim::Enter(m.machine, kKernel32, "CloseHandle")) return {};
   return m->kernelHandles.erase(handle) ? TRUE : FALSE;
 }
 
@@ -35,7 +35,7 @@ BOOL CloseHandle(HANDLE handle) {
 // characters and a zero, and the full size is returned.
 DWORD GetModuleFileNameA(HMODULE, LPSTR fileName, DWORD size) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GetModuleFileNameA");
+  if (sim::Enter(m.machine, kKernel32, "GetModuleFileNameA")) return {};
   if (size == 0) return 0;
   const std::string& name = m->moduleFileName;
   const DWORD length = static_cast<DWORD>(name.size());
@@ -50,13 +50,13 @@ static HANDLE const kCurrentProcess = reinterpret_cast<HANDLE>(static_cast<LONG_
 
 HANDLE GetCurrentProcess() {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GetCurrentProcess");
+  if (sim::Enter(m.machine, kKernel32, "GetCurrentProcess")) return {};
   return kCurrentProcess;
 }
 
 BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "IsWow64Process");
+  if (sim::Enter(m.machine, kKernel32, "IsWow64Process")) return {};
   if (process != kCurrentProcess || !wow64) return FALSE;
   *wow64 = m->wow64 ? TRUE : FALSE;
   return TRUE;
@@ -65,7 +65,6 @@ BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
 namespace sim {
 
 std::vector<ProcessStart> ProcessStarts() { return Lock()->processStarts; }
-void FailProcessStart(bool fail) { Lock()->failProcessStart = fail; }
 int OpenKernelHandles() { return static_cast<int>(Lock()->kernelHandles.size()); }
 void SetModuleFileName(const std::string& path) { Lock()->moduleFileName = path; }
 void SetWow64(bool wow64) { Lock()->wow64 = wow64; }

@@ -1,5 +1,6 @@
 // The simulated registry: a tree of keys with typed values, the status codes
-// of the real one, and write protection of HKEY_LOCAL_MACHINE on request.
+// of the real one, and the rights a test grants on the keys under
+// HKEY_LOCAL_MACHINE.
 #include "platform/registry.h"
 
 #include <cstring>
@@ -15,14 +16,13 @@ using sim::RegKey;
 namespace {
 
 constexpr char kAdvapi32[] = "advapi32.dll";
-constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
 constexpr std::size_t kMaxKeyNameLength = 255;
 constexpr REGSAM kMaximumAllowed = 0x02000000;
 
 std::shared_ptr<RegKey> Resolve(Machine& m, HKEY handle, REGSAM* access = nullptr) {
   const auto value = reinterpret_cast<ULONG_PTR>(handle);
   if (auto root = m.roots.find(value); root != m.roots.end()) {
-    if (access) *access = ~REGSAM{0};
+    if (access) *access = root->second->underLocalMachine ? sim::RightsAt(m, "") : sim::kEveryRight;
     return root->second;
   }
   auto open = m.openKeys.find(value);
@@ -48,14 +48,18 @@ bool SplitPath(LPCSTR path, std::vector<std::string>& parts) {
   }
 }
 
-bool Denied(Machine& m, const RegKey& key, REGSAM access) {
-  return m.denyLocalMachineWrites && key.underLocalMachine && (access & kWriteRights);
+std::string Below(const std::string& path, const std::string& part) {
+  return path.empty() ? part : path + '\\' + part;
 }
 
-// Whether the mask asks for a right the account lacks on the key. A mask is
-// granted whole or not at all; MAXIMUM_ALLOWED asks for whatever is granted.
+// Whether the mask asks for a right the account lacks on the key at the
+// path. A mask is granted whole or not at all; MAXIMUM_ALLOWED asks for
+// whatever is granted.
+bool Refused(const Machine& m, bool underLocalMachine, const std::string& path, REGSAM access) {
+  return underLocalMachine && (access & ~kMaximumAllowed & ~sim::RightsAt(m, path));
+}
 bool Refused(const Machine& m, const RegKey& key, REGSAM access) {
-  return key.underLocalMachine && (access & ~kMaximumAllowed & ~m.localMachineRights);
+  return Refused(m, key.underLocalMachine, key.path, access);
 }
 
 HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
@@ -69,16 +73,33 @@ HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
 LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
                      LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA"))
+    return static_cast<LONG>(failure);
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   auto node = Resolve(m.machine, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
   std::vector<std::string> parts;
   if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
-  if (Denied(m.machine, *node, access | KEY_CREATE_SUB_KEY) ||
-      Refused(m.machine, *node, access | KEY_CREATE_SUB_KEY))
-    return ERROR_ACCESS_DENIED;
+  // The rights are checked before anything is made: a new key needs the
+  // right to create it on its parent, and the key, new or old, is opened
+  // with the mask asked for.
+  std::string path = node->path;
+  std::shared_ptr<RegKey> existing = node;
+  for (const auto& part : parts) {
+    if (existing) {
+      auto child = existing->subkeys.find(part);
+      if (child == existing->subkeys.end()) {
+        if (Refused(m.machine, node->underLocalMachine, path, KEY_CREATE_SUB_KEY))
+          return ERROR_ACCESS_DENIED;
+        existing = nullptr;
+      } else {
+        existing = child->second;
+      }
+    }
+    path = Below(path, part);
+  }
+  if (Refused(m.machine, node->underLocalMachine, path, access)) return ERROR_ACCESS_DENIED;
   bool created = false;
   for (const auto& part : parts) {
     auto& child = node->subkeys[part];
@@ -89,6 +110,7 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
       }
       child = std::make_shared<RegKey>();
       child->underLocalMachine = node->underLocalMachine;
+      child->path = Below(node->path, part);
       created = true;
     }
     node = child;
@@ -100,7 +122,8 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
 
 LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA"))
+    return static_cast<LONG>(failure);
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   auto node = Resolve(m.machine, key);
@@ -112,8 +135,7 @@ LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) 
     if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
     node = child->second;
   }
-  if (Denied(m.machine, *node, access) || Refused(m.machine, *node, access))
-    return ERROR_ACCESS_DENIED;
+  if (Refused(m.machine, *node, access)) return ERROR_ACCESS_DENIED;
   *result = Hand(m.machine, node, access);
   return ERROR_SUCCESS;
 }
@@ -123,13 +145,13 @@ namespace {
 LONG SetValue(const char* entryPoint, HKEY key, std::string name, DWORD type,
               std::vector<BYTE> data) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, entryPoint);
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, entryPoint))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
   if (node->deleted) return ERROR_KEY_DELETED;
-  if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
-    return ERROR_ACCESS_DENIED;
+  if (!(access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
   if (!sim::TakeRegistryWrite(m.machine)) return ERROR_REGISTRY_QUOTA_LIMIT;
   node->values[std::move(name)] = sim::RegValue{type, std::move(data)};
   return ERROR_SUCCESS;
@@ -161,7 +183,8 @@ LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                       LPDWORD size) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA"))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
@@ -187,7 +210,8 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
 
 LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA"))
+    return static_cast<LONG>(failure);
   auto node = Resolve(m.machine, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
   std::vector<std::string> parts;
@@ -201,7 +225,7 @@ LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
     node = child->second;
   }
   if (!node->subkeys.empty()) return ERROR_ACCESS_DENIED;
-  if (Denied(m.machine, *node, KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+  if (Refused(m.machine, *node, DELETE)) return ERROR_ACCESS_DENIED;
   node->deleted = true;
   parent->subkeys.erase(parts.back());
   return ERROR_SUCCESS;
@@ -209,22 +233,35 @@ LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
 
 LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA"))
+    return static_cast<LONG>(failure);
   REGSAM access = 0;
   auto node = Resolve(m.machine, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
   if (node->deleted) return ERROR_KEY_DELETED;
-  if (!(access & KEY_SET_VALUE) || Denied(m.machine, *node, KEY_SET_VALUE))
-    return ERROR_ACCESS_DENIED;
+  if (!(access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
   return node->values.erase(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LONG RegCloseKey(HKEY key) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kAdvapi32, "RegCloseKey");
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCloseKey"))
+    return static_cast<LONG>(failure);
   const auto value = reinterpret_cast<ULONG_PTR>(key);
   if (m->roots.count(value)) return ERROR_SUCCESS;
   return m->openKeys.erase(value) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
+
+namespace sim {
+
+void LimitKeyRights(const std::string& path, REGSAM rights) {
+  std::vector<std::string> parts;
+  SplitPath(path.c_str(), parts);
+  std::string joined;
+  for (const auto& part : parts) joined = Below(joined, part);
+  Lock()->keyRights[joined] = rights;
+}
+
+}  // namespace sim
 
 }  // namespace platform

@@ -27,6 +27,7 @@ struct RegKey {
   std::map<std::string, RegValue, NoCaseLess> values;
   bool deleted = false;
   bool underLocalMachine = false;
+  std::string path;  // below its root, parts joined by one backslash
 };
 
 struct OpenKey {
@@ -51,15 +52,14 @@ struct Machine {
   std::set<void*> globalBuffers;
   ULONG_PTR nextHandle = 0x1000;
 
-  bool denyLocalMachineWrites = false;
-  REGSAM localMachineRights = ~REGSAM{0};
-  bool failGlobalAlloc = false;
-  bool failRegisterEventSource = false;
-  bool failReportEvent = false;
-  bool failGetVersionEx = false;
-  bool failDirectoryQueries = false;
+  // The rules a test set: failing functions by name, with their status;
+  // entry points that cannot be bound; the rights granted under
+  // HKEY_LOCAL_MACHINE, by key path.
+  std::map<std::string, DWORD> failingFunctions;
   std::set<std::pair<std::string, std::string>> removedEntryPoints;
+  std::map<std::string, REGSAM, NoCaseLess> keyRights;
   int registryWritesLeft = -1;  // no limit
+  DWORD lastError = 0;
 
   UINT codePage = CodePageOfProcessLocale();
   OSVERSIONINFOA version{};
@@ -73,8 +73,6 @@ struct Machine {
   std::vector<MessageBox> messageBoxes;
   int messageBoxAnswer = 1;  // IDOK
   bool windowStationVisible = true;
-  bool failGetProcessWindowStation = false;
-  bool failGetUserObjectInformation = false;
 
   std::map<std::string, WNDCLASSEXA, NoCaseLess> windowClasses;
   std::vector<WindowState> windows;  // in creation order, destroyed ones removed
@@ -84,7 +82,6 @@ struct Machine {
   std::map<HDC, DcColours> dcColours;
 
   std::vector<ProcessStart> processStarts;
-  bool failProcessStart = false;
   std::set<HANDLE> kernelHandles;
   std::string moduleFileName = "C:\\Tools\\Wayfinch.exe";
   bool wow64 = false;
@@ -105,7 +102,15 @@ Locked Lock();
 // Takes one write from the registry's quota; false when it is used up.
 bool TakeRegistryWrite(Machine& machine);
 
-// Records the call and raises a BindingError when the test removed the entry.
-void Enter(Machine& machine, const char* library, const char* entryPoint);
+// Every simulated function begins here. Records the call, raises a
+// BindingError when the test removed the entry point, and gives the status
+// the test made the function fail with, kept as the last error (0 when it
+// works). A function given a status returns at once: a registry function
+// with that status, any other with its failure value.
+[[nodiscard]] DWORD Enter(Machine& machine, const char* library, const char* entryPoint);
+
+// The rights a test granted on the key under HKEY_LOCAL_MACHINE at this path
+// (every right for keys elsewhere).
+REGSAM RightsAt(const Machine& machine, const std::string& path);
 
 }  // namespace platform::sim

@@ -12,8 +12,8 @@ static constexpr char kKernel32[] = "kernel32";
 
 BOOL GetVersionExA(LPOSVERSIONINFOA info) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GetVersionExA");
-  if (m->failGetVersionEx || !info || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
+  if (sim::Enter(m.machine, kKernel32, "GetVersionExA")) return {};
+  if (!info || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
     return FALSE;
   *info = m->version;
   return TRUE;
@@ -21,8 +21,7 @@ BOOL GetVersionExA(LPOSVERSIONINFOA info) {
 
 // The real directory queries: the length without the terminator when the
 // text fits, else the size needed including it, and the buffer untouched.
-static UINT CopyDirectory(const std::string& directory, bool fail, LPSTR buffer, UINT size) {
-  if (fail) return 0;
+static UINT CopyDirectory(const std::string& directory, LPSTR buffer, UINT size) {
   const auto length = static_cast<UINT>(directory.size());
   if (length + 1 > size) return length + 1;
   std::memcpy(buffer, directory.c_str(), length + 1);
@@ -31,21 +30,21 @@ static UINT CopyDirectory(const std::string& directory, bool fail, LPSTR buffer,
 
 UINT GetWindowsDirectoryA(LPSTR buffer, UINT size) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GetWindowsDirectoryA");
-  return CopyDirectory(m->windowsDirectory, m->failDirectoryQueries, buffer, size);
+  if (sim::Enter(m.machine, kKernel32, "GetWindowsDirectoryA")) return {};
+  return CopyDirectory(m->windowsDirectory, buffer, size);
 }
 
 UINT GetSystemDirectoryA(LPSTR buffer, UINT size) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GetSystemDirectoryA");
-  return CopyDirectory(m->systemDirectory, m->failDirectoryQueries, buffer, size);
+  if (sim::Enter(m.machine, kKernel32, "GetSystemDirectoryA")) return {};
+  return CopyDirectory(m->systemDirectory, buffer, size);
 }
 
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GlobalAlloc");
-  m->lastGlobalAllocSize = bytes;
-  if (m->failGlobalAlloc) return nullptr;
+  const DWORD failure = sim::Enter(m.machine, kKernel32, "GlobalAlloc");
+  m->lastGlobalAllocSize = bytes;  // what was asked for, given or not
+  if (failure) return nullptr;
   // Exactly the size asked for, so the sanitizers see any overrun; memory
   // that was not asked to be zeroed is filled with a pattern to show reliance.
   void* memory = std::malloc(bytes ? bytes : 1);
@@ -57,7 +56,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
 
 HGLOBAL GlobalFree(HGLOBAL memory) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, kKernel32, "GlobalFree");
+  if (sim::Enter(m.machine, kKernel32, "GlobalFree")) return memory;
   if (!m->globalBuffers.erase(memory)) return memory;
   std::free(memory);
   return nullptr;
@@ -66,7 +65,7 @@ HGLOBAL GlobalFree(HGLOBAL memory) {
 void RtlMoveMemory(void* destination, const void* source, SIZE_T length) {
   {
     auto m = sim::Lock();
-    sim::Enter(m.machine, kKernel32, "RtlMoveMemory");
+    if (sim::Enter(m.machine, kKernel32, "RtlMoveMemory")) return;
   }
   std::memmove(destination, source, length);
 }

@@ -9,7 +9,7 @@ namespace platform {
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, "user32.dll", "MessageBoxA");
+  if (sim::Enter(m.machine, "user32.dll", "MessageBoxA")) return {};
   m->messageBoxes.push_back({owner, text ? text : "", caption ? caption : "", style});
   return m->messageBoxAnswer;
 }
@@ -19,8 +19,8 @@ static HWINSTA const kWindowStation = reinterpret_cast<HWINSTA>(static_cast<ULON
 
 HWINSTA GetProcessWindowStation() {
   auto m = sim::Lock();
-  sim::Enter(m.machine, "user32.dll", "GetProcessWindowStation");
-  return m->failGetProcessWindowStation ? nullptr : kWindowStation;
+  if (sim::Enter(m.machine, "user32.dll", "GetProcessWindowStation")) return {};
+  return kWindowStation;
 }
 
 // As the real call: the flags record for UOI_FLAGS, its size in needed, and
@@ -28,8 +28,7 @@ HWINSTA GetProcessWindowStation() {
 BOOL GetUserObjectInformationA(HANDLE object, int index, PVOID info, DWORD length,
                                LPDWORD needed) {
   auto m = sim::Lock();
-  sim::Enter(m.machine, "user32.dll", "GetUserObjectInformationA");
-  if (m->failGetUserObjectInformation) return FALSE;
+  if (sim::Enter(m.machine, "user32.dll", "GetUserObjectInformationA")) return {};
   if (object != kWindowStation || index != UOI_FLAGS) return FALSE;
   if (needed) *needed = sizeof(USEROBJECTFLAGS);
   if (!info || length < sizeof(USEROBJECTFLAGS)) return FALSE;

@@ -251,7 +251,7 @@ SIMULATED_TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryS
     SCOPED_TRACE(row.windowsDirectory ? row.windowsDirectory : "(unknown)");
     const auto before = sim::ProcessStarts().size();
     if (row.windowsDirectory) sim::SetWindowsDirectory(row.windowsDirectory);
-    sim::FailDirectoryQueries(row.windowsDirectory == nullptr);
+    sim::FailFunction("GetWindowsDirectoryA", row.windowsDirectory ? 0 : ERROR_INVALID_FUNCTION);
     ClickVisit();
     const auto started = Started();
     EXPECT_EQ(std::vector<std::string>(started.begin() + before, started.end()), row.started);
@@ -272,14 +272,14 @@ SIMULATED_TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirecto
 }
 
 SIMULATED_TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTriesAgain) {
-  sim::FailProcessStart(true);
+  sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
   EXPECT_NO_THROW(page->VisitCorvennaCommand_Click());
   ClickVisit();
   EXPECT_TRUE(sim::ProcessStarts().empty());
   EXPECT_TRUE(sim::MessageBoxes().empty()) << "the page is only informing: no message";
   EXPECT_TRUE(platform::IsWindow(page->Window()));
 
-  sim::FailProcessStart(false);
+  sim::HealFunction("CreateProcessA");
   ClickVisit();
   EXPECT_EQ(Started().size(), 1u);
 }

@@ -48,7 +48,7 @@ SIMULATED_TEST_F(EnvironTest, DirectoryQueriesThatFailOrDoNotFit) {
   EXPECT_EQ(Sys(fits), Widen(fits) + u"\\");
   // One more and the call leaves the blanks alone: a lone separator.
   EXPECT_EQ(Sys(fits + "d"), u"\\");
-  platform::sim::FailDirectoryQueries(true);
+  platform::sim::FailFunction("GetSystemDirectoryA", ERROR_INVALID_FUNCTION);
   EXPECT_EQ(clsEnviron().GetWindowsSysDir(), u"");
 }
 

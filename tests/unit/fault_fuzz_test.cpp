@@ -50,10 +50,10 @@ struct Faults {
     return false;
   }
   void Apply() const {
-    sim::DenyLocalMachineWrites(denyWrites);
-    sim::FailGlobalAlloc(failAlloc);
-    sim::FailRegisterEventSource(failRegister);
-    sim::FailReportEvent(failReport);
+    sim::LimitKeyRights("", denyWrites ? sim::kReadRights : sim::kEveryRight);
+    sim::FailFunction("GlobalAlloc", failAlloc ? ERROR_NOT_ENOUGH_MEMORY : 0);
+    sim::FailFunction("RegisterEventSourceA", failRegister ? ERROR_ACCESS_DENIED : 0);
+    sim::FailFunction("ReportEventA", failReport ? ERROR_LOG_FILE_FULL : 0);
     sim::LimitRegistryWrites(registryWrites);
     for (const auto& entry : kEntryPoints)
       if (Removed(entry.name)) sim::RemoveEntryPoint(entry.library, entry.name);

@@ -9,28 +9,28 @@ using namespace testing_support;
 namespace sim = platform::sim;
 
 SIMULATED_TEST_F(WriteEventTest, WithoutRightsTheEntryIsStillReported) {
-  sim::DenyLocalMachineWrites(true);
+  sim::LimitKeyRights("", platform::sim::kReadRights);
   const std::u16string name = UniqueName(u"norights");
   EXPECT_EQ(Write(u"m", 1, name).result, 1);
   EXPECT_FALSE(KeyExists(SourceKey(name)));
   EXPECT_EQ(Events().size(), 1u);
-  sim::FailReportEvent(true);  // and the result is the report's
+  sim::FailFunction("ReportEventA", ERROR_LOG_FILE_FULL);  // and the result is the report's
   EXPECT_EQ(Write(u"m", 1, name).result, 0);
 }
 
 SIMULATED_TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything) {
   const std::u16string name = UniqueName(u"refusal");
-  sim::FailGlobalAlloc(true);
+  sim::FailFunction("GlobalAlloc", ERROR_NOT_ENOUGH_MEMORY);
   Call call = Write(u"m", 3, name);
   EXPECT_EQ(call.result, 0);
   EXPECT_EQ(call.type, 4);
-  sim::FailGlobalAlloc(false);
+  sim::HealFunction("GlobalAlloc");
 
-  sim::FailReportEvent(true);
+  sim::FailFunction("ReportEventA", ERROR_LOG_FILE_FULL);
   EXPECT_EQ(Write(u"m", 3, name).result, 0);
-  sim::FailReportEvent(false);
+  sim::HealFunction("ReportEventA");
 
-  sim::FailRegisterEventSource(true);
+  sim::FailFunction("RegisterEventSourceA", ERROR_ACCESS_DENIED);
   EXPECT_EQ(Write(u"m", 3, name).result, 0);
   EXPECT_TRUE(Events().empty());
   // The fixture checks that no handle or buffer is left open.

@@ -175,7 +175,7 @@ SIMULATED_TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectory
     sim::Reset();
     form = std::make_unique<frmWayfinch>(ThisProgram());
     if (row.systemDirectory) sim::SetSystemDirectory(row.systemDirectory);
-    sim::FailDirectoryQueries(row.systemDirectory == nullptr);
+    sim::FailFunction("GetSystemDirectoryA", row.systemDirectory ? 0 : ERROR_INVALID_FUNCTION);
     Click(wayfinch::kCmdGoId);
     EXPECT_EQ(Started(), row.started);
     const auto boxes = sim::MessageBoxes();
@@ -188,7 +188,7 @@ SIMULATED_TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectory
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextClickTriesAgain) {
-  sim::FailProcessStart(true);
+  sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
   Click(wayfinch::kCmdGoId);
   auto boxes = sim::MessageBoxes();
   ASSERT_EQ(boxes.size(), 1u);
@@ -206,7 +206,7 @@ SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextC
   Click(wayfinch::kCmdGoId);
   EXPECT_EQ(sim::MessageBoxes().size(), 2u);
   EXPECT_EQ(sim::MessageBoxes()[1].caption, "Browser Error");
-  sim::FailProcessStart(false);
+  sim::HealFunction("CreateProcessA");
   Click(wayfinch::kCmdGoId);
   EXPECT_EQ(Started(), std::vector<std::string>{kHelpCommand});
   EXPECT_EQ(sim::MessageBoxes().size(), 2u);
@@ -228,7 +228,7 @@ SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
-  sim::FailProcessStart(true);
+  sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
   sim::RemoveEntryPoint("user32.dll", "MessageBoxA");
   EXPECT_NO_THROW(Click(wayfinch::kCmdGoId));
   EXPECT_TRUE(form->IsLoaded());

@@ -49,7 +49,7 @@ SIMULATED_TEST(OsCheck, ClassificationTable) {
 
 SIMULATED_TEST(OsCheck, FailedVersionQueryCountsAsAnotherSystem) {
   sim::Reset();
-  sim::FailGetVersionEx(true);
+  sim::FailFunction("GetVersionExA", ERROR_INVALID_PARAMETER);
   EXPECT_EQ(clsSupport().GetVersionType(), -1);
 }
 
@@ -108,8 +108,8 @@ SIMULATED_TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
     const char* what;
     void (*fault)();
   } rows[] = {
-      {"no station", [] { sim::FailGetProcessWindowStation(true); }},
-      {"no flags", [] { sim::FailGetUserObjectInformation(true); }},
+      {"no station", [] { sim::FailFunction("GetProcessWindowStation", ERROR_ACCESS_DENIED); }},
+      {"no flags", [] { sim::FailFunction("GetUserObjectInformationA", ERROR_ACCESS_DENIED); }},
       {"no GetProcessWindowStation",
        [] { sim::RemoveEntryPoint("user32.dll", "GetProcessWindowStation"); }},
       {"no GetUserObjectInformationA",

@@ -80,7 +80,7 @@ TEST_F(ProcessTest, ShellStartsWithTheShowModeAndDoesNotWait) {
 }
 
 TEST_F(ProcessTest, ProgramThatCannotStartIsAnErrorNamingIt) {
-  if constexpr (kSimulated) platform::sim::FailProcessStart(true);
+  if constexpr (kSimulated) platform::sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
   try {
     platform::Shell(u"C:\\no such folder\\nothing.exe now", 2);
     ADD_FAILURE() << "no error";

@@ -195,12 +195,12 @@ SIMULATED_TEST_F(ReghackTest, WinDirectoryEdgesOnTheSimulatedMachine) {
   const std::string deep = "C:\\" + std::string(200, 'd');
   platform::sim::SetWindowsDirectory(deep);
   EXPECT_EQ(Narrow(reg.WinDirectory()), deep);
-  platform::sim::FailDirectoryQueries(true);
+  platform::sim::FailFunction("GetWindowsDirectoryA", ERROR_INVALID_FUNCTION);
   EXPECT_EQ(reg.WinDirectory(), u"");
 }
 
 SIMULATED_TEST_F(ReghackTest, WithoutRightsOnLocalMachineNothingIsWrittenOrRaised) {
-  platform::sim::DenyLocalMachineWrites(true);
+  platform::sim::LimitKeyRights("", platform::sim::kReadRights);
   EXPECT_EQ(reg.CreateNewKey(key + u"\\a", kLocalMachine), 0);
   reg.SetKeyValue(key, u"v", Variant{std::u16string(u"x")}, REG_SZ);
   EXPECT_FALSE(KeyExists(key + u"\\a"));

@@ -38,7 +38,7 @@ SIMULATED_TEST_F(WriteEventTest, MissingReleaseFunctionsFailTheCall) {
   // On the way out after a failed allocation too.
   ResetMachine();
   sim::RemoveEntryPoint("advapi32.dll", "DeregisterEventSource");
-  sim::FailGlobalAlloc(true);
+  sim::FailFunction("GlobalAlloc", ERROR_NOT_ENOUGH_MEMORY);
   EXPECT_EQ(FailedEntryPoint(control, 3), "DeregisterEventSource");
 
   // Without a type to report nothing is opened, so nothing needs releasing.

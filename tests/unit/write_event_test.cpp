@@ -2,8 +2,20 @@
 #include "tests/unit/write_event_fixture.h"
 
 #include "platform/ansi.h"
+#include "platform/sysinfo.h"
 
 using namespace testing_support;
+
+namespace {
+
+bool IsVistaOrLater() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return platform::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+         version.dwMajorVersion >= 6;
+}
+
+}  // namespace
 
 TEST_F(WriteEventTest, EachTypeIsReportedAndComesBackAsTheTypeReported) {
   const std::u16string name = UniqueName(u"types");
@@ -100,44 +112,76 @@ TEST_F(WriteEventTest, InsertionStringsThatCannotBeWidenedAreRefusedWithoutARepo
   // ReportEventA widens the insertion string, the buffer up to its first zero
   // byte, into a counted wide string: 32,766 UTF-16 code units at most. The
   // bound is on the widened text: U+65E5 is two bytes in code page 932 and
-  // one "?" in the Western pages, one code unit either way.
+  // one "?" in the Western pages, one code unit either way. Vista and later
+  // take 31,839 characters at most, and data (the whole buffer) of 61,440
+  // bytes at most: in a double-byte page that is 30,719 such characters.
+  const bool doubleByte = platform::ToAnsi(u"\u65e5").size() == 2;
   const std::u16string withNul = u"ab" + std::u16string(1, u'\0') + std::u16string(40000, u'x');
+  const std::u16string withLongNul =
+      u"ab" + std::u16string(1, u'\0') + std::u16string(61438, u'x');  // 61,442 bytes
   const struct {
     const char* what;
     std::u16string message;
-    bool written;
+    bool written;            // before Vista
+    bool writtenSinceVista;
     std::u16string insertion;  // the string reported, when written
   } cases[] = {
-      {"longest", std::u16string(32766, u'x'), true, std::u16string(32766, u'x')},
-      {"one more", std::u16string(32767, u'x'), false, {}},
-      {"far more", std::u16string(100000, u'y'), false, {}},
-      {"longest in any page", std::u16string(32766, u'\u65e5'), true,
+      {"longest", std::u16string(32766, u'x'), true, false, std::u16string(32766, u'x')},
+      {"one more", std::u16string(32767, u'x'), false, false, {}},
+      {"far more", std::u16string(100000, u'y'), false, false, {}},
+      {"longest in any page", std::u16string(32766, u'\u65e5'), true, false,
        platform::AnsiRoundTrip(std::u16string(32766, u'\u65e5'))},
-      {"one more in any page", std::u16string(32767, u'\u65e5'), false, {}},
-      {"long data, short string", withNul, true, u"ab"},
+      {"one more in any page", std::u16string(32767, u'\u65e5'), false, false, {}},
+      {"long data, short string", withNul, true, true, u"ab"},
+      {"longest since Vista", std::u16string(31839, u'x'), true, true,
+       std::u16string(31839, u'x')},
+      {"one more since Vista", std::u16string(31840, u'x'), true, false,
+       std::u16string(31840, u'x')},
+      {"most double-byte data since Vista", std::u16string(30719, u'\u65e5'), true, true,
+       platform::AnsiRoundTrip(std::u16string(30719, u'\u65e5'))},
+      {"double-byte data over the bound", std::u16string(30720, u'\u65e5'), true, !doubleByte,
+       platform::AnsiRoundTrip(std::u16string(30720, u'\u65e5'))},
+      {"data over the bound, short string", withLongNul, true, false, u"ab"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const std::u16string name = UniqueName(u"bound");
-    trace.emplace();
-    const Call call = Write(c.message, 3, name);
-    EXPECT_EQ(call.result, c.written ? 1 : 0);
-    // Everything before the report happens all the same.
-    EXPECT_EQ(call.type, 4);
-    EXPECT_EQ(call.message, platform::AnsiRoundTrip(c.message));
-    EXPECT_TRUE(ReadStoredValue(SourceKey(name), u"EventMessageFile"));
-    const auto events = Events();
-    ASSERT_EQ(events.size(), c.written ? 1u : 0u);
-    if (!c.written) continue;
-    ASSERT_EQ(events[0].strings.size(), 1u);
-    const std::u16string& seen = events[0].strings[0];
-    if (events[0].truncated) {  // Wine's trace shows only the start of it
-      EXPECT_EQ(seen, c.insertion.substr(0, seen.size()));
-    } else {
-      EXPECT_EQ(seen, c.insertion);
+  // The system the tests run on; the simulated machine plays Vista as well.
+  std::vector<bool> vistaRuns = {IsVistaOrLater()};
+  if constexpr (kSimulated) vistaRuns.push_back(true);
+  for (const bool vista : vistaRuns) {
+    if constexpr (kSimulated) {
+      if (vista) platform::sim::SetVersion(6, 0, 6000, VER_PLATFORM_WIN32_NT);
     }
-    EXPECT_GE(events[0].dataSize, c.message.size() + 1);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + (vista ? " (Vista and later)" : " (before Vista)"));
+      const bool written = vista ? c.writtenSinceVista : c.written;
+      const std::u16string name = UniqueName(u"bound");
+      trace.emplace();
+      const Call call = Write(c.message, 3, name);
+      EXPECT_EQ(call.result, written ? 1 : 0);
+      // Everything before the report happens all the same.
+      EXPECT_EQ(call.type, 4);
+      EXPECT_EQ(call.message, platform::AnsiRoundTrip(c.message));
+      EXPECT_TRUE(ReadStoredValue(SourceKey(name), u"EventMessageFile"));
+      const auto events = Events();
+      ASSERT_EQ(events.size(), written ? 1u : 0u);
+      if (!written) continue;
+      ASSERT_EQ(events[0].strings.size(), 1u);
+      const std::u16string& seen = events[0].strings[0];
+      if (events[0].truncated) {  // Wine's trace shows only the start of it
+        EXPECT_EQ(seen, c.insertion.substr(0, seen.size()));
+      } else {
+        EXPECT_EQ(seen, c.insertion);
+      }
+      EXPECT_GE(events[0].dataSize, c.message.size() + 1);
+    }
   }
+}
+
+SIMULATED_TEST_F(WriteEventTest, DataOverTheBoundOfVistaIsRefusedAsItsRpcBound) {
+  platform::sim::SetVersion(6, 1, 7601, VER_PLATFORM_WIN32_NT);
+  const std::u16string data = u"ab" + std::u16string(1, u'\0') + std::u16string(61438, u'x');
+  EXPECT_EQ(Write(data, 1, UniqueName(u"bound")).result, 0);
+  EXPECT_EQ(platform::sim::LastError(), static_cast<DWORD>(RPC_S_INVALID_BOUND));
+  EXPECT_TRUE(Events().empty());
 }
 
 TEST_F(WriteEventTest, TextComesBackAsItsAnsiRoundTrip) {
