@@ -45,7 +45,8 @@ std::string DescribeAffinity() {
   std::string cpus;
   int count = 0;
   const auto add = [&](int cpu) {
-    cpus += (count++ ? "," : "") + std::to_string(cpu);
+    if (count++) cpus += ',';
+    cpus += std::to_string(cpu);
   };
 #ifdef _WIN32
   DWORD_PTR process = 0, system = 0;
