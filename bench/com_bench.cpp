@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bare_sequence.h"
 #include "bench/com_calls.h"
 #include "bench/com_server.h"
 #include "bench/report.h"
@@ -52,8 +53,11 @@ std::vector<bench::Series> MakeSeries(const bench::Settings& settings, _Scribbet
   return series;
 }
 
-// The script's rounds: before each, one bare batch at every length, so each
-// round's ratio sets the script against the machine as it was just then.
+// The script's rounds. Its yardstick is taken like its loop: at every
+// length a bare batch of as many calls as the script's loop makes, so that
+// both last as long and meet the machine alike; taken before the cscript.exe
+// run in one round and after it in the next, so neither side always follows
+// the start or the end of a process.
 struct ScriptFigures {
   std::vector<bench::Samples> samples;
   std::vector<std::vector<double>> withCallNs, withoutNs;  // per length, per round
@@ -72,10 +76,14 @@ ScriptFigures RunScript(bench::Rounds& rounds, const std::vector<bench::Measurem
   }
   figures.withCallNs.resize(loops.size());
   figures.withoutNs.resize(loops.size());
-  for (int round = 0; round < settings.scriptRounds; ++round) {
+  const auto timeYardstick = [&] {
     for (std::size_t i = 0; i < loops.size(); ++i)
-      figures.samples[i].yardstickNs.push_back(rounds.TimeBatch(i, kBare));
+      figures.samples[i].yardstickNs.push_back(rounds.TimeBatch(i, kBare, loops[i].calls));
+  };
+  for (int round = 0; round < settings.scriptRounds; ++round) {
+    if (round % 2 == 0) timeYardstick();
     const std::vector<bench::ScriptLoop> results = bench::RunScriptLoops(loops);
+    if (round % 2 == 1) timeYardstick();
     for (std::size_t i = 0; i < results.size(); ++i) {
       figures.samples[i].ns.push_back(results[i].CallNs());
       figures.withCallNs[i].push_back(results[i].withCallNs);
@@ -118,6 +126,8 @@ int Run(const bench::Settings& settings) {
   const ScriptFigures script = RunScript(rounds, dispatch, settings);
   bench::PrintTable(std::cout, "from VBScript (cscript.exe, a loop of calls less the empty loop)",
                     bench::Summarize(script.samples), NAN);
+  std::cout << "(calls: per loop of the script; the bare sequence beside it is timed in batches\n"
+               " of as many calls, as long as the loop, one per run of cscript.exe)\n";
   PrintLoops(script);
 
   if (rounds.failures() || script.failures) {
@@ -134,10 +144,12 @@ int main(int argc, char** argv) {
   const bench::Settings settings = bench::ParseArguments(argc, argv);
   std::cout << "WriteEvent through COM against the bare system-call sequence\n"
             << "platform: " << bench::DescribePlatform() << "\n"
-            << "rounds: " << settings.rounds << ", every way at every length in each, batches"
-            << " of about " << settings.batchMs << " ms; script: " << settings.scriptRounds
+            << "affinity: " << bench::DescribeAffinity() << "\n"
+            << "rounds: " << settings.rounds << ", every way at every length in each; "
+            << bench::DescribeSizing(settings.batchMs) << "; script: " << settings.scriptRounds
             << " runs of cscript.exe, loops of at least " << settings.scriptMs
-            << " ms; medians over the rounds\n\n";
+            << " ms; medians over the rounds\n"
+            << bench::kBareSequenceNote << "\n\n";
   try {
     return Run(settings);
   } catch (const std::exception& error) {

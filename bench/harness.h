@@ -15,9 +15,9 @@ using Clock = std::chrono::steady_clock;
 // whether the call did its work; a batch in which any call did not is no
 // measurement of the work, so the harness counts the failures for the caller.
 template <typename Call>
-double NanosecondsPerCall(Call&& call, int calls, int& failures) {
+double NanosecondsPerCall(Call&& call, long calls, int& failures) {
   const Clock::time_point start = Clock::now();
-  for (int i = 0; i < calls; ++i)
+  for (long i = 0; i < calls; ++i)
     if (!call()) ++failures;
   const Clock::duration elapsed = Clock::now() - start;
   return std::chrono::duration<double, std::nano>(elapsed).count() / calls;

@@ -18,11 +18,17 @@ struct Measurement {
   double ratio;           // median of the rounds' own ratios
   double controlPerChar;  // ns per added character since the length before;
   double barePerChar;     // not a number for the first length
+  double trialSpread;     // half the range of the trial ratios the batch was sized on
 };
 
 // What the figures were measured on: the build, or the simulation and its
 // instrumentation.
 std::string DescribePlatform();
+
+// The CPUs this process may run on, as the system reads them back, and
+// whether that makes figures that compare: on one CPU the program and the
+// wine server never wait for each other's CPU to wake up.
+std::string DescribeAffinity();
 
 // `way` names how WriteEvent was called, in the heading and the verdict on
 // the target; a target that is not a number means there is none.

@@ -7,7 +7,7 @@ namespace bench {
 
 struct Settings {
   int rounds = 15;
-  int batchMs = 40;  // each timed batch of calls lasts about this long
+  int batchMs = 40;  // each timed batch of calls lasts at least this long
   std::vector<int> lengths = {1, 100, 10'000, 30'000};
   // Where a script host runs the calls: the script's rounds (one process
   // each) and how long each of its timed loops lasts at least.

@@ -32,7 +32,7 @@ std::vector<Measurement> Summarize(const std::vector<Samples>& lengths) {
   for (std::size_t i = 0; i < lengths.size(); ++i) {
     const Samples& s = lengths[i];
     Measurement row{s.length, s.callsPerBatch, Median(s.ns), Median(s.yardstickNs),
-                    Median(Ratios(s)), NAN, NAN};
+                    Median(Ratios(s)), NAN, NAN, s.trialSpread};
     if (i > 0) {
       const Samples& before = lengths[i - 1];
       row.controlPerChar = Median(PerChar(before.ns, s.ns, before.length, s.length));

@@ -2,6 +2,7 @@
 // round's own ratio, and the cost per added character between lengths.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 #include "bench/report.h"
@@ -15,6 +16,7 @@ struct Samples {
   int callsPerBatch;
   std::vector<double> ns;
   std::vector<double> yardstickNs;
+  double trialSpread = NAN;  // of the trial ratios the batch was sized on
 };
 
 // One row per length, in the order given (increasing lengths).

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bare_sequence.h"
 #include "bench/report.h"
 #include "bench/rounds.h"
 #include "bench/settings.h"
@@ -38,8 +39,10 @@ int main(int argc, char** argv) {
   const bench::Settings settings = bench::ParseArguments(argc, argv);
   std::cout << "WriteEvent against the bare system-call sequence\n"
             << "platform: " << bench::DescribePlatform() << "\n"
-            << "rounds: " << settings.rounds << ", both sides at every length in each, batches"
-            << " of about " << settings.batchMs << " ms; medians over the rounds\n\n";
+            << "affinity: " << bench::DescribeAffinity() << "\n"
+            << "rounds: " << settings.rounds << ", both sides at every length in each; "
+            << bench::DescribeSizing(settings.batchMs) << "; medians over the rounds\n"
+            << bench::kBareSequenceNote << "\n\n";
 
   std::vector<std::unique_ptr<bench::WriteEventPair>> pairs;
   bench::Rounds rounds(MakeSeries(settings, pairs));

@@ -24,19 +24,21 @@ std::optional<std::int16_t> ReportedType(std::int16_t typeOfEvent) {
 
 // The caller's text as it comes back from the ANSI code page. Text of plain
 // ASCII comes back unchanged in every code page, so it is left alone.
-void TakeRoundTrip(std::u16string& text, const std::string& ansi) {
-  if (platform::IsAscii(text)) return;
-  text = platform::FromAnsi(ansi);
+void TakeRoundTrip(std::u16string& text, const platform::AnsiText& ansi) {
+  if (!ansi.ascii) text = platform::FromAnsi(ansi.bytes);
 }
 
 // Whether ReportEventA can take the buffer as its insertion string. It reads
 // the buffer up to the first zero byte and widens that from the ANSI code
 // page; the count that matters is the widened one, which a multi-byte code
 // page makes smaller than the byte count. Plain ASCII widens byte for byte.
-bool FitsOneInsertionString(const std::string& message, bool ascii) {
-  const std::string_view insertion(message.c_str());
+// The insertion string is never longer than the whole message, so a message
+// that fits is not searched for a zero byte at all.
+bool FitsOneInsertionString(const platform::AnsiText& message) {
+  if (message.bytes.size() <= platform::kLongestInsertionString) return true;
+  const std::string_view insertion(message.bytes.c_str());
   if (insertion.size() <= platform::kLongestInsertionString) return true;
-  if (ascii) return false;
+  if (message.ascii) return false;
   return platform::FromAnsi(insertion).size() <= platform::kLongestInsertionString;
 }
 
@@ -68,17 +70,20 @@ std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
   if (!type) return 0;
   TypeOfEvent = *type;
 
-  const std::string source = platform::ToAnsi(YourAppName);
+  // One pass over each text converts it and tells whether it was plain
+  // ASCII, which answers the round trip without another look at it.
+  const platform::AnsiText source = platform::ToAnsiText(YourAppName);
   TakeRoundTrip(YourAppName, source);
   // The local computer is named by an empty server name, not a null one. The
   // handle is not tested: without one the report fails and the result is 0.
-  platform::unique_event_source eventSource(platform::RegisterEventSourceA("", source.c_str()));
+  platform::unique_event_source eventSource(
+      platform::RegisterEventSourceA("", source.bytes.c_str()));
 
   // The converted message and its zero byte. In a single-byte code page that
   // is exactly n bytes; where the conversion changes the byte count the
   // buffer grows to hold it all, and never shrinks below n.
-  const std::string message = platform::ToAnsi(MessageString);
-  const std::size_t bufferSize = std::max<std::size_t>(n, message.size() + 1);
+  const platform::AnsiText message = platform::ToAnsiText(MessageString);
+  const std::size_t bufferSize = std::max<std::size_t>(n, message.bytes.size() + 1);
   if (bufferSize > static_cast<std::size_t>(UINT32_MAX))
     platform::RaiseOverflow("the converted message is too long");
   // Declared after the source, so the buffer is freed before the source is
@@ -88,17 +93,16 @@ std::int16_t Scribbet::WriteEvent(std::u16string_view MessageString,
     eventSource.close();
     return 0;
   }
-  platform::RtlMoveMemory(buffer.get(), message.c_str(), message.size() + 1);
-  const bool ascii = platform::IsAscii(MessageString);
-  if (!ascii) {
-    std::u16string back = platform::FromAnsi(message);
+  platform::RtlMoveMemory(buffer.get(), message.bytes.c_str(), message.bytes.size() + 1);
+  if (!message.ascii) {
+    std::u16string back = platform::FromAnsi(message.bytes);
     if (back != MessageString) MessageBack = std::move(back);
   }
 
   // A string the report cannot widen is refused by every Windows version,
   // and some ReportEventA implementations fail badly on it rather than
   // refuse: such a message is not handed over at all, and the result is 0.
-  const bool fits = FitsOneInsertionString(message, ascii);
+  const bool fits = FitsOneInsertionString(message);
   LPCSTR strings[1] = {static_cast<LPCSTR>(buffer.get())};
   const BOOL reported =
       fits && platform::ReportEventA(eventSource.get(), static_cast<WORD>(*type), 0, kEventId,

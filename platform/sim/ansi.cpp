@@ -60,9 +60,11 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 UINT AnsiCodePage() { return sim::Lock()->codePage; }
 
-std::string ToAnsi(std::u16string_view text) {
-  std::string out;
-  if (text.empty()) return out;
+AnsiText ToAnsiText(std::u16string_view text) {
+  AnsiText result;
+  result.ascii = NarrowAscii(text, result.bytes);
+  if (result.ascii) return result;
+  std::string& out = result.bytes;
   iconv_t cd = Converter(AnsiCodePage(), true);
   out.resize(text.size() * 2 + 16);
   const char16_t* next = text.data();
@@ -89,7 +91,7 @@ std::string ToAnsi(std::u16string_view text) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   out.resize(used);
-  return out;
+  return result;
 }
 
 std::u16string FromAnsi(std::string_view bytes) {

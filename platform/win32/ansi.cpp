@@ -13,14 +13,16 @@ static int CheckedLength(std::size_t length) {
   return static_cast<int>(length);
 }
 
-std::string ToAnsi(std::u16string_view text) {
-  if (text.empty()) return {};
+AnsiText ToAnsiText(std::u16string_view text) {
+  AnsiText out;
+  out.ascii = NarrowAscii(text, out.bytes);
+  if (out.ascii) return out;
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int length = CheckedLength(text.size());
   const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) RaiseInvalidArgument("text cannot be converted to the ANSI code page");
-  std::string out(static_cast<std::size_t>(bytes), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, wide, length, out.data(), bytes, nullptr, nullptr);
+  out.bytes.assign(static_cast<std::size_t>(bytes), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide, length, out.bytes.data(), bytes, nullptr, nullptr);
   return out;
 }
 

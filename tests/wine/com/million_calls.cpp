@@ -154,6 +154,11 @@ TEST(MillionCalls, WhatTheProcessHoldsDoesNotGrow) {
   const long total = Setting("SCRIBBET_SOAK_CALLS", kDefaultCalls);
   std::printf("seed %u (SCRIBBET_SOAK_SEED=%u replays this run), %ld calls, %zu-bit\n", seed,
               seed, total, sizeof(void*) * 8);
+  // A wine-server request costs several times more when the server runs on
+  // another CPU than the program, and the scheduler moves them about.
+  std::printf("what compares across runs: handles, bytes and their growth always; calls/s only\n"
+              "between runs of the same seed and number of calls with every process on one\n"
+              "CPU (tools/soak runs them so; its header gives the affinity and steal time)\n");
   Soak soak(seed);
   // The first calls load what stays loaded for the process's life and grow
   // the heap to the size calls of every kind need.
