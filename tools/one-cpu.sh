@@ -70,6 +70,9 @@ one_cpu_measure() {
   before_cpu=$(one_cpu_ticks "cpu$cpu")
   before_all=$(one_cpu_ticks cpu)
   started=$(date +%s%N)
+  # The figures wait for the header, which needs the whole run's steal time:
+  # say at once what is running.
+  echo "running ${*##*/} on CPU $cpu; its figures follow when it ends" >&2
   (
     taskset -pc "$cpu" "$BASHPID" >/dev/null
     taskset -pc "$BASHPID" | sed 's/.*: //' >"$out.affinity"
