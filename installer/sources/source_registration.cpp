@@ -26,15 +26,15 @@ struct KeyBefore {
 // counts as holding every value, so nothing of it is ever removed.
 KeyBefore Look(const std::u16string& name) {
   KeyBefore before{name, platform::ToAnsi(kSourceKeyPrefix + name)};
-  HKEY raw = nullptr;
-  const LONG status =
-      platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, before.path.c_str(), 0, KEY_QUERY_VALUE, &raw);
+  platform::unique_hkey key;
+  const LONG status = platform::KeepIfOpened(
+      key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, before.path.c_str(), 0, KEY_QUERY_VALUE,
+                                   key.put()));
   if (status == ERROR_FILE_NOT_FOUND) {
     before.existed = false;
     before.hadValue.fill(false);
   }
   if (status != ERROR_SUCCESS) return before;
-  const platform::unique_hkey key(raw);
   for (std::size_t i = 0; i < kWrittenValues.size(); ++i)
     before.hadValue[i] = platform::RegQueryValueExA(key.get(), kWrittenValues[i].c_str(), nullptr, nullptr,
                                                     nullptr, nullptr) != ERROR_FILE_NOT_FOUND;
@@ -47,13 +47,13 @@ bool Gone(LONG status) { return status == ERROR_SUCCESS || status == ERROR_FILE_
 bool TakeBack(const KeyBefore& before) noexcept {
   try {
     if (!before.existed) return Gone(platform::RegDeleteKeyA(HKEY_LOCAL_MACHINE, before.path.c_str()));
-    HKEY raw = nullptr;
+    platform::unique_hkey key;
     // A key that cannot be opened to set values could not have been written
     // either: the registration opens it with the same right.
-    if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, before.path.c_str(), 0, KEY_SET_VALUE, &raw) !=
+    if (platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, before.path.c_str(),
+                                                            0, KEY_SET_VALUE, key.put())) !=
         ERROR_SUCCESS)
       return true;
-    const platform::unique_hkey key(raw);
     bool whole = true;
     for (std::size_t i = 0; i < kWrittenValues.size(); ++i)
       if (!before.hadValue[i] && !Gone(platform::RegDeleteValueA(key.get(), kWrittenValues[i].c_str())))

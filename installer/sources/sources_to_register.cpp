@@ -13,12 +13,11 @@ enum class KeyState { Missing, WithoutMessageFile, Registered, Unreadable };
 
 KeyState StateOf(const std::u16string& name) {
   const std::string path = platform::ToAnsi(kSourceKeyPrefix + name);
-  HKEY raw = nullptr;
-  const LONG opened =
-      platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &raw);
+  platform::unique_hkey key;
+  const LONG opened = platform::KeepIfOpened(
+      key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()));
   if (opened == ERROR_FILE_NOT_FOUND) return KeyState::Missing;
   if (opened != ERROR_SUCCESS) return KeyState::Unreadable;
-  platform::unique_hkey key(raw);
   const std::string value = platform::ToAnsi(kMessageFileValue);
   DWORD type = 0, size = 0;
   switch (platform::RegQueryValueExA(key.get(), value.c_str(), nullptr, &type, nullptr, &size)) {
