@@ -81,9 +81,11 @@ wine_arch() {
   local bits= build=${2:-}
   [ -z "${1:-}" ] || bits=$(pe_bits "$(wine_unix_path "$1")")
   if [ -z "${WINEARCH:-}" ]; then
-    WINEARCH=$(sed -n 's/^#arch=//p' "${WINEPREFIX:-$HOME/.wine}/system.reg" 2>/dev/null)
+    # A prefix or build not made yet is no answer, not a failure: callers
+    # may run under set -e.
+    WINEARCH=$(sed -n 's/^#arch=//p' "${WINEPREFIX:-$HOME/.wine}/system.reg" 2>/dev/null || true)
     [ -n "$WINEARCH" ] || [ -z "$build" ] ||
-      WINEARCH=$(sed -n 's/^SCRIBBET_WINE_ARCH:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null)
+      WINEARCH=$(sed -n 's/^SCRIBBET_WINE_ARCH:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
     [ -n "$WINEARCH" ] || { [ "$bits" = 64 ] && WINEARCH=win64; } || WINEARCH=win32
   fi
   export WINEARCH
