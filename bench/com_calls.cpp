@@ -11,10 +11,10 @@ namespace {
 constexpr short kInformation = 3;
 
 void HoldText(scribbet::com::unique_variant& variable, const std::u16string& text) {
-  variable.bstrVal = ::SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                         static_cast<UINT>(text.size()));
-  if (!variable.bstrVal) throw std::bad_alloc();
-  variable.vt = VT_BSTR;
+  variable->bstrVal = ::SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                          static_cast<UINT>(text.size()));
+  if (!variable->bstrVal) throw std::bad_alloc();
+  variable->vt = VT_BSTR;
 }
 
 }  // namespace
@@ -24,16 +24,16 @@ ComCalls::ComCalls(_Scribbet* control, const std::u16string& message,
     : control_(control) {
   HoldText(message_, message);
   HoldText(source_, source);
-  type_.vt = VT_I2;
+  type_->vt = VT_I2;
 }
 
 // Every call leaves 4 in the type variable; a caller sets it before the next.
-void ComCalls::SetVariables() { type_.iVal = kInformation; }
+void ComCalls::SetVariables() { type_->iVal = kInformation; }
 
 bool ComCalls::Vtable() {
   SetVariables();
   short result = 0;
-  return SUCCEEDED(control_->WriteEvent(&message_.bstrVal, &type_.iVal, &source_.bstrVal,
+  return SUCCEEDED(control_->WriteEvent(&message_->bstrVal, &type_->iVal, &source_->bstrVal,
                                         &result)) &&
          result == 1;
 }
@@ -44,15 +44,15 @@ bool ComCalls::Invoke(WORD flags, VARIANT (&arguments)[3]) {
   EXCEPINFO exception = {};
   UINT argumentError = 0;
   return SUCCEEDED(control_->Invoke(scribbet::com::kDispidWriteEvent, IID_NULL, 0, flags, &params,
-                                    &result, &exception, &argumentError)) &&
-         result.vt == VT_I2 && result.iVal == 1;
+                                    result.put(), &exception, &argumentError)) &&
+         result->vt == VT_I2 && result->iVal == 1;
 }
 
 bool ComCalls::DispatchByReference() {
   SetVariables();
   // Last argument first. The references borrow the variables, owning nothing.
   VARIANT arguments[3];
-  VARIANT* variables[3] = {&source_, &type_, &message_};
+  VARIANT* variables[3] = {source_.get(), type_.get(), message_.get()};
   for (int i = 0; i < 3; ++i) {
     arguments[i].vt = VT_BYREF | VT_VARIANT;
     arguments[i].pvarVal = variables[i];
@@ -65,10 +65,10 @@ bool ComCalls::DispatchByValue() {
   // Values that borrow the variables' strings: by-value arguments stay the
   // caller's, and the callee neither frees nor keeps them.
   VARIANT arguments[3];
-  arguments[0] = source_;
+  arguments[0] = *source_;
   arguments[1].vt = VT_I4;
   arguments[1].lVal = kInformation;
-  arguments[2] = message_;
+  arguments[2] = *message_;
   return Invoke(DISPATCH_METHOD, arguments);
 }
 

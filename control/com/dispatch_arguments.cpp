@@ -40,7 +40,7 @@ void Coerce(unique_variant& out, VARIANT& argument, VARTYPE type, UINT index) {
   // A reference to nothing is refused here: not every VariantChangeType
   // checks the pointer before it reads through it.
   if ((value.vt & VT_BYREF) && !value.byref) throw ArgumentError{DISP_E_TYPEMISMATCH, index};
-  const HRESULT hr = ::VariantChangeType(&out, &Referenced(argument), 0, type);
+  const HRESULT hr = ::VariantChangeType(out.put(), &Referenced(argument), 0, type);
   if (SUCCEEDED(hr)) return;
   if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
   throw ArgumentError{hr == DISP_E_OVERFLOW ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH, index};
@@ -51,15 +51,14 @@ void StoreThrough(VARIANT& reference, const VARIANT& value) {
   const VARTYPE type = reference.vt & ~VT_BYREF;
   if (!ScalarSize(type) || !reference.byref) return;
   unique_variant converted;
-  if (FAILED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, type))) return;
+  if (FAILED(::VariantChangeType(converted.put(), const_cast<VARIANT*>(&value), 0, type))) return;
   if (type == VT_BSTR) {
     ::SysFreeString(*reference.pbstrVal);
-    *reference.pbstrVal = converted.bstrVal;
-    converted.vt = VT_EMPTY;  // the string now belongs to the caller
+    *reference.pbstrVal = converted.release().bstrVal;  // the string now belongs to the caller
   } else if (type == VT_DECIMAL) {
-    *reference.pdecVal = converted.decVal;
+    *reference.pdecVal = converted->decVal;
   } else {
-    std::memcpy(reference.byref, &converted.llVal, ScalarSize(type));
+    std::memcpy(reference.byref, &converted->llVal, ScalarSize(type));
   }
 }
 
@@ -70,10 +69,10 @@ void Store(VARIANT& argument, const VARIANT& value) {
     if (variable.vt & VT_BYREF) return StoreThrough(variable, value);
     unique_variant converted;
     if (ScalarSize(variable.vt) &&
-        SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, variable.vt))) {
+        SUCCEEDED(
+            ::VariantChangeType(converted.put(), const_cast<VARIANT*>(&value), 0, variable.vt))) {
       ::VariantClear(&variable);
-      variable = converted;
-      converted.vt = VT_EMPTY;
+      variable = converted.release();
       return;
     }
     if (FAILED(::VariantCopy(&variable, const_cast<VARIANT*>(&value)))) throw std::bad_alloc();
@@ -119,26 +118,27 @@ TextArgument::TextArgument(VARIANT& argument, UINT index) {
     text_ = ViewOf(*value.pbstrVal);
   } else {
     Coerce(coerced_, argument, VT_BSTR, index);
-    text_ = ViewOf(coerced_.bstrVal);
+    text_ = ViewOf(coerced_->bstrVal);
   }
 }
 
 short ShortArgument(VARIANT& argument, UINT index) {
   unique_variant number;
   Coerce(number, argument, VT_I2, index);
-  return number.iVal;
+  return number->iVal;
 }
 
 void StoreText(VARIANT& argument, const std::u16string& text) {
-  unique_variant value;
-  value.bstrVal = MakeBstr(text).release();
-  value.vt = VT_BSTR;
-  Store(argument, value);
+  VARIANT bstr;
+  bstr.vt = VT_BSTR;
+  bstr.bstrVal = MakeBstr(text).release();
+  const unique_variant value(bstr);
+  Store(argument, *value);
 }
 
 void StoreShort(VARIANT& argument, short number) {
-  unique_variant value;
-  value.vt = VT_I2;
+  VARIANT value;
+  value.vt = VT_I2;  // a number holds nothing to clear
   value.iVal = number;
   Store(argument, value);
 }

@@ -15,9 +15,9 @@ bool ScribbetControl::DesignMode() {
   unique_variant userMode;
   DISPPARAMS none = {};
   if (FAILED(ambient->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, LOCALE_USER_DEFAULT,
-                             DISPATCH_PROPERTYGET, &none, &userMode, nullptr, nullptr)))
+                             DISPATCH_PROPERTYGET, &none, userMode.put(), nullptr, nullptr)))
     return false;
-  return userMode.vt == VT_BOOL && userMode.boolVal == VARIANT_FALSE;
+  return userMode->vt == VT_BOOL && userMode->boolVal == VARIANT_FALSE;
 }
 
 HRESULT ScribbetControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC target,

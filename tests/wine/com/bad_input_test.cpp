@@ -44,11 +44,11 @@ Outcome Expected(const Sample& sample, Param param, Mode mode) {
 
 // One caller's variable holding the sample, and the argument that passes it.
 struct Argument {
-  unique_variant variable;
+  Variable variable;
   // To compare afterwards: strings as a deep copy, everything else as it
   // stands (objects and arrays by identity).
   VARIANT before;
-  unique_variant text;
+  Variable text;
   VARIANT passed;
 
   Argument(const Sample& sample, Mode mode) {
@@ -87,7 +87,7 @@ class BadInput : public ::testing::Test {
     slot = bad.passed;
     VARIANT arguments[3] = {nameArg, typeArg, messageArg};  // last first
     DISPPARAMS params = {arguments, nullptr, 3, 0};
-    unique_variant result;
+    Variable result;
     UINT argumentError = 99;
     EXCEPINFO exception = {};
     const HRESULT hr = dispatch->Invoke(kWriteEvent, IID_NULL, LOCALE_USER_DEFAULT,
@@ -133,7 +133,7 @@ class BadInput : public ::testing::Test {
       EXPECT_TRUE(SameVariant(variable, bad.before)) << where << ": " << Describe(variable);
       return;
     }
-    unique_variant seen;
+    Variable seen;
     if (param == Param::Type) {
       ASSERT_EQ(::VariantChangeType(&seen, &variable, 0, VT_I2), S_OK) << where;
       EXPECT_EQ(seen.iVal, 4) << where;

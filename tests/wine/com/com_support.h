@@ -15,7 +15,6 @@ namespace com_testing {
 
 using scribbet::com::ComPtr;
 using scribbet::com::unique_bstr;
-using scribbet::com::unique_variant;
 
 // The built control, as a Windows path.
 std::wstring OcxPath();

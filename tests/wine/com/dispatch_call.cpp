@@ -25,12 +25,12 @@ VARIANT Reference(VARIANT* variable) {
   return v;
 }
 
-Variable::Variable(const wchar_t* text) {
+Variable::Variable(const wchar_t* text) : Variable() {
   vt = VT_BSTR;
   bstrVal = ::SysAllocString(text);
 }
 
-Variable::Variable(short number) {
+Variable::Variable(short number) : Variable() {
   vt = VT_I2;
   iVal = number;
 }

@@ -11,13 +11,25 @@ namespace com_testing {
 
 inline constexpr DISPID kWriteEvent = scribbet::typelib::kDispidWriteEvent;
 
+// A caller's variable: a VARIANT of the caller's own, as a script host's
+// variable is, which the control reads and writes through references.
+// Cleared when it goes.
+struct Variable : VARIANT {
+  Variable() noexcept { ::VariantInit(this); }
+  explicit Variable(const wchar_t* text);
+  explicit Variable(short number);
+  ~Variable() { ::VariantClear(this); }
+  Variable(const Variable&) = delete;
+  Variable& operator=(const Variable&) = delete;
+};
+
 // The arguments of one call; the VARIANTs are owned by the test.
 struct Call {
   std::vector<VARIANT> arguments;  // first to last
   // The DISPIDs of named arguments: the last names.size() of arguments,
   // in the same order, as VBA passes "Name:=value" after positional ones.
   std::vector<DISPID> names;
-  unique_variant result;
+  Variable result;
   UINT argumentError = 12345;
   EXCEPINFO exception = {};
 
@@ -28,13 +40,6 @@ struct Call {
 VARIANT ByValue(VARTYPE type);
 // A VT_BYREF|VT_VARIANT reference to the variable, as VBScript passes one.
 VARIANT Reference(VARIANT* variable);
-
-// A caller's variable, cleared when it goes.
-struct Variable : unique_variant {
-  explicit Variable(const wchar_t* text);
-  explicit Variable(short number);
-  Variable() = default;
-};
 
 ComPtr<IDispatch> Dispatch(const ComPtr<_Scribbet>& control);
 

@@ -51,7 +51,7 @@ std::wstring Wide(const std::u16string& text) { return {text.begin(), text.end()
 // One argument as a caller passes it: the caller's variable and the VARIANT
 // in the argument list that stands for it.
 struct Argument {
-  unique_variant variable;
+  Variable variable;
   VARIANT passed;
 
   void Pass(Mode mode) {
