@@ -1,7 +1,8 @@
-// 100,000 calls of WriteEvent on the simulated platform, under the address
+// 25,000 calls of WriteEvent on the simulated platform, under the address
 // and leak sanitizers: messages from 0 to 30,000 characters, valid and
 // refused event types, known and fresh source names. No handle or buffer
-// may stay open; the leak sanitizer checks the heap when the run ends.
+// may stay open; the leak sanitizer checks the heap when the run ends, and
+// finds one kept buffer as surely as a million.
 #include <gtest/gtest.h>
 
 #include "control/Scribbet.h"
@@ -10,12 +11,13 @@
 
 namespace {
 
-constexpr int kCalls = 100'000;
+constexpr int kCalls = 25'000;
+constexpr int kReadEvery = 2'500;
 constexpr int kLongest = 30'000;
 
 }  // namespace
 
-TEST(Soak, AHundredThousandCallsOnTheSimulatedPlatform) {
+TEST(Soak, TwentyFiveThousandCallsOnTheSimulatedPlatform) {
   testing_support::ResetMachine();
   scribbet::Scribbet control;
   const std::u16string text(kLongest, u'm');
@@ -37,9 +39,9 @@ TEST(Soak, AHundredThousandCallsOnTheSimulatedPlatform) {
         message.size() != length)
       ++wrong;
     reported += result;
-    if ((i + 1) % 10'000 == 0) {
+    if ((i + 1) % kReadEvery == 0) {
       const auto reports = platform::sim::Reports();
-      EXPECT_EQ(reports.size(), 5'000u) << "after " << i + 1 << " calls";
+      EXPECT_EQ(reports.size(), std::size_t{kReadEvery / 2}) << "after " << i + 1 << " calls";
       EXPECT_EQ(platform::sim::CountOpenHandles(), (platform::sim::OpenHandles{0, 0, 0}))
           << "after " << i + 1 << " calls";
       platform::sim::ForgetRecords();
