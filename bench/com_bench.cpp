@@ -25,9 +25,6 @@
 
 namespace {
 
-constexpr double kVtableTarget = 1.2;
-constexpr double kDispatchTarget = 1.5;
-
 enum Way : std::size_t { kBare, kVtable, kByReference, kByValue };
 
 // What one length needs alive for the rounds: the pair gives the bare
@@ -114,13 +111,13 @@ int Run(const bench::Settings& settings) {
 
   const auto dispatch = bench::Summarize(rounds.SamplesOf(kByReference));
   bench::PrintTable(std::cout, "through the vtable of _Scribbet",
-                    bench::Summarize(rounds.SamplesOf(kVtable)), kVtableTarget);
+                    bench::Summarize(rounds.SamplesOf(kVtable)), bench::kInProcessTarget);
   std::cout << "\n";
   bench::PrintTable(std::cout, "through IDispatch::Invoke, VBScript's arguments (references)",
-                    dispatch, kDispatchTarget);
+                    dispatch, bench::kInProcessTarget);
   std::cout << "\n";
   bench::PrintTable(std::cout, "through IDispatch::Invoke, JScript's arguments (values)",
-                    bench::Summarize(rounds.SamplesOf(kByValue)), kDispatchTarget);
+                    bench::Summarize(rounds.SamplesOf(kByValue)), bench::kInProcessTarget);
   std::cout << "\n";
 
   const ScriptFigures script = RunScript(rounds, dispatch, settings);

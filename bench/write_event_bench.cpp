@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr double kTargetRatio = 1.2;
-
 // One pair per length, kept alive for the rounds that call it.
 std::vector<bench::Series> MakeSeries(const bench::Settings& settings,
                                       std::vector<std::unique_ptr<bench::WriteEventPair>>& pairs) {
@@ -48,7 +46,7 @@ int main(int argc, char** argv) {
   bench::Rounds rounds(MakeSeries(settings, pairs));
   rounds.Run(settings.rounds, std::chrono::milliseconds(settings.batchMs));
   bench::PrintTable(std::cout, "on scribbet::Scribbet", bench::Summarize(rounds.SamplesOf(1)),
-                    kTargetRatio);
+                    bench::kInProcessTarget);
 
   if (rounds.failures()) {
     std::cout << rounds.failures() << " calls did not report their entry: no valid figures\n";
