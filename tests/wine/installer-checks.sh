@@ -21,12 +21,14 @@ progid_key='HKCR\ScribbetLib.Scribbet'
 sources_key='HKLM\System\CurrentControlSet\Services\EventLog\Application'
 
 # run_setup EXPECTED-STATUS PROGRAM ARGS...: runs a setup or uninstaller
-# (ARGS with /S) and checks its exit status, which Unix cuts to 8 bits.
+# (ARGS with /S) and checks its exit status, which Unix cuts to 8 bits; what
+# Wine printed on the way is shown when the status is not the one expected.
 run_setup() {
-  local expected=$1 status=0
+  local expected=$1 status=0 said=$work/setup-output.txt
   shift
-  wine "$@" </dev/null >/dev/null 2>&1 || status=$?
+  wine "$@" </dev/null >"$said" 2>&1 || status=$?
   ok '[ "$status" -eq $((expected & 255)) ]' "$* exits with $expected (8 bits: $((expected & 255)); got $status)"
+  [ "$status" -eq $((expected & 255)) ] || sed 's/^/  | /' "$said" | tail -n 20 >&2
 }
 
 # run_helper EXPECTED-STATUS MODE COMMAND-LINE: Setup's helper of this build,
