@@ -2,7 +2,8 @@
 // it on std::mutex and std::condition_variable, which the C++ library of the
 // product's compilers (win32 threads) does not have; everything else of
 // GoogleTest's thread support on Windows is its own. This header comes first
-// in every file that sees GoogleTest's headers (-include).
+// in every file that sees GoogleTest's headers: GoogleTest's own (-include)
+// and the test programs' (their precompiled header begins with it).
 #pragma once
 
 #include <windows.h>
