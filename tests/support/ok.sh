@@ -8,6 +8,12 @@
 #
 # CONDITION is evaluated by the shell, so it may be any command or test.
 
+# A command that ends a test under set -e says which it was and how it ended,
+# even where its own output went to /dev/null.
+set -o errtrace
+trap 'ok_status=$?; [[ $- != *e* ]] ||
+  echo "ended by line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND (status $ok_status)" >&2' ERR
+
 # Sourced again (a test and its library both source it), it keeps the counts.
 ok_checks=${ok_checks:-0}
 ok_failures=${ok_failures:-0}
@@ -25,6 +31,7 @@ ok() {
 
 # ok_done: the summary; fails the test when any check failed, or none ran.
 ok_done() {
+  trap - ERR  # the summary's status is the test's, not a command's failure
   echo "$ok_checks checks, $ok_failures failed"
   [ "$ok_checks" -gt 0 ] && [ "$ok_failures" -eq 0 ]
 }
