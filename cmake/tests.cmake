@@ -75,6 +75,14 @@ function(scribbet_gtest test program)
   endif()
 endfunction()
 
+# scribbet_takes_seconds(TEST SECONDS): about how long TEST takes alone on
+# two cores. CTest starts the longest tests of a run first when it has no
+# times of its own yet, as on a fresh checkout, so a long one does not start
+# last and hold the run's end.
+function(scribbet_takes_seconds test seconds)
+  set_tests_properties(${test} PROPERTIES COST ${seconds})
+endfunction()
+
 # Tests that show windows on the run's display and read them back take turns
 # with one another; everything else may run beside them.
 function(scribbet_uses_display)
