@@ -28,12 +28,16 @@ target_precompile_headers(strict_gtest PRIVATE
   $<$<BOOL:${WIN32}>:<objbase.h$<ANGLE-R>> $<$<BOOL:${WIN32}>:<olectl.h$<ANGLE-R>>
   <gtest/gtest.h> <string> <vector> <functional> <memory> <optional> <sstream>
   <cstdio> <cstdlib> <cstring>)
-# The Windows builds are release builds, but their test programs are checks,
-# not what ships: their own code is optimised less, which halves the time its
-# optimiser takes; the product libraries they link keep the release's.
-if(WIN32)
-  target_compile_options(strict_gtest PUBLIC -O1)
-endif()
+# The Windows builds are release builds, but their test programs, the
+# programs those start and GoogleTest itself are checks, not what ships:
+# their own code is optimised less, which halves the time its optimiser
+# takes; the product libraries they link keep the release's.
+set(SCRIBBET_TEST_OPTIMIZATION $<$<BOOL:${WIN32}>:-O1>)
+target_compile_options(strict_gtest PUBLIC ${SCRIBBET_TEST_OPTIMIZATION})
+# scribbet_test_helper(NAME): a program a test starts, built as tests are.
+function(scribbet_test_helper name)
+  target_compile_options(${name} PRIVATE ${SCRIBBET_TEST_OPTIMIZATION})
+endfunction()
 function(scribbet_test_program name)
   target_link_libraries(${name} PRIVATE strict_gtest)
   target_precompile_headers(${name} REUSE_FROM strict_gtest)
