@@ -32,6 +32,7 @@ using LPCSTR = const char*;
 using LPSTR = char*;
 using WCHAR = char16_t;
 using LPCWSTR = const WCHAR*;
+using LPWSTR = WCHAR*;
 using LPVOID = void*;
 using PVOID = void*;
 using PSID = void*;
@@ -42,6 +43,12 @@ using HKEY = struct HKEY__*;
 using PHKEY = HKEY*;
 using LPBYTE = BYTE*;
 using LPDWORD = DWORD*;
+
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+using PFILETIME = FILETIME*;
 
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
@@ -74,6 +81,7 @@ constexpr LONG ERROR_INVALID_PARAMETER = 87;
 constexpr LONG ERROR_PROC_NOT_FOUND = 127;
 constexpr LONG ERROR_REGISTRY_QUOTA_LIMIT = 613;
 constexpr LONG ERROR_MORE_DATA = 234;
+constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 constexpr LONG ERROR_KEY_DELETED = 1018;
 constexpr LONG ERROR_LOG_FILE_FULL = 1502;
 constexpr LONG RPC_S_INVALID_BOUND = 1734;
@@ -83,6 +91,7 @@ constexpr DWORD REG_SZ = 1;
 constexpr DWORD REG_EXPAND_SZ = 2;
 constexpr DWORD REG_BINARY = 3;
 constexpr DWORD REG_DWORD = 4;
+constexpr DWORD REG_MULTI_SZ = 7;
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
 constexpr DWORD REG_CREATED_NEW_KEY = 1;
 constexpr DWORD REG_OPENED_EXISTING_KEY = 2;

@@ -56,16 +56,9 @@ iconv_t Converter(UINT codePage, bool toAnsi) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-}  // namespace
-
-UINT AnsiCodePage() { return sim::Lock()->codePage; }
-
-AnsiText ToAnsiText(std::u16string_view text) {
-  AnsiText result;
-  result.ascii = NarrowAscii(text, result.bytes);
-  if (result.ascii) return result;
-  std::string& out = result.bytes;
-  iconv_t cd = Converter(AnsiCodePage(), true);
+// The conversion of a text that is not plain ASCII.
+void NarrowInto(UINT codePage, std::u16string_view text, std::string& out) {
+  iconv_t cd = Converter(codePage, true);
   out.resize(text.size() * 2 + 16);
   const char16_t* next = text.data();
   const char16_t* const end = text.data() + text.size();
@@ -91,13 +84,32 @@ AnsiText ToAnsiText(std::u16string_view text) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   out.resize(used);
+}
+
+}  // namespace
+
+UINT AnsiCodePage() { return sim::Lock()->codePage; }
+
+AnsiText ToAnsiText(std::u16string_view text) {
+  AnsiText result;
+  result.ascii = NarrowAscii(text, result.bytes);
+  if (!result.ascii) NarrowInto(AnsiCodePage(), text, result.bytes);
   return result;
 }
 
-std::u16string FromAnsi(std::string_view bytes) {
+std::u16string FromAnsi(std::string_view bytes) { return sim::WidenIn(AnsiCodePage(), bytes); }
+
+namespace sim {
+
+std::string NarrowIn(UINT codePage, std::u16string_view text) {
+  std::string bytes;
+  if (!NarrowAscii(text, bytes)) NarrowInto(codePage, text, bytes);
+  return bytes;
+}
+
+std::u16string WidenIn(UINT codePage, std::string_view bytes) {
   std::u16string out;
   if (bytes.empty()) return out;
-  const UINT codePage = AnsiCodePage();
   iconv_t cd = Converter(codePage, false);
   out.resize(bytes.size() + 16);
   const char* next = bytes.data();
@@ -128,5 +140,7 @@ std::u16string FromAnsi(std::string_view bytes) {
   out.resize(used);
   return out;
 }
+
+}  // namespace sim
 
 }  // namespace platform

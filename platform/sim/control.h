@@ -44,10 +44,17 @@ DWORD LastError();
 // MAXIMUM_ALLOWED asks for whatever is granted); creating a key needs
 // KEY_CREATE_SUB_KEY on its parent, deleting one DELETE on itself. Where no
 // rule says otherwise every right is granted.
-void LimitKeyRights(const std::string& path, REGSAM rights);
+void LimitKeyRights(const std::string& path, REGSAM rights);  // PATH in the ANSI code page
+void LimitKeyRights(const std::u16string& path, REGSAM rights);
 inline constexpr REGSAM kEveryRight = ~REGSAM{0};
 // A standard user's rights under HKEY_LOCAL_MACHINE: reading only.
 inline constexpr REGSAM kReadRights = KEY_READ;
+
+// Every key at and below HKEY_LOCAL_MACHINE\PATH and every value in them,
+// whatever rights a test set: one line a key ("K path") and a value
+// ("V path|name|type|hex bytes"), names in UTF-8, in the registry's order.
+// Two pictures are equal exactly when nothing there changed in any byte.
+std::vector<std::string> RegistryPicture(const std::u16string& path);
 
 // The registry is full after this many more writes (a new key or a value
 // written counts as one): later ones fail with ERROR_REGISTRY_QUOTA_LIMIT, as

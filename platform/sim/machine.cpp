@@ -1,5 +1,7 @@
 #include <cctype>
+#include <clocale>
 #include <cstring>
+#include <cwctype>
 
 #include "platform/errors.h"
 #include "platform/sim/state.h"
@@ -11,6 +13,26 @@ bool NoCaseLess::operator()(const std::string& a, const std::string& b) const {
   for (std::size_t i = 0; i < n; ++i) {
     const int ca = std::tolower(static_cast<unsigned char>(a[i]));
     const int cb = std::tolower(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
+
+char16_t RegistryUpcase(char16_t c) {
+  if (c < 0x80) return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+  // Unicode's case table, whatever locale the process runs in. A code unit
+  // whose capital lies outside the basic plane, or a surrogate, stays.
+  static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+  if (!unicode || (c >= 0xD800 && c <= 0xDFFF)) return c;
+  const wint_t upper = towupper_l(static_cast<wint_t>(c), unicode);
+  return upper <= 0xFFFF ? static_cast<char16_t>(upper) : c;
+}
+
+bool RegistryNameLess::operator()(const std::u16string& a, const std::u16string& b) const {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char16_t ca = RegistryUpcase(a[i]);
+    const char16_t cb = RegistryUpcase(b[i]);
     if (ca != cb) return ca < cb;
   }
   return a.size() < b.size();
@@ -47,14 +69,14 @@ DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
   return failing->second;
 }
 
-REGSAM RightsAt(const Machine& m, const std::string& path) {
+REGSAM RightsAt(const Machine& m, const std::u16string& path) {
   // The nearest rule at or above the key.
-  std::string at = path;
+  std::u16string at = path;
   for (;;) {
     if (auto rule = m.keyRights.find(at); rule != m.keyRights.end()) return rule->second;
     if (at.empty()) return kEveryRight;
-    const auto cut = at.rfind('\\');
-    at.resize(cut == std::string::npos ? 0 : cut);
+    const auto cut = at.rfind(u'\\');
+    at.resize(cut == std::u16string::npos ? 0 : cut);
   }
 }
 

@@ -1,11 +1,14 @@
 // The simulated registry: a tree of keys with typed values, the status codes
 // of the real one, and the rights a test grants on the keys under
-// HKEY_LOCAL_MACHINE.
+// HKEY_LOCAL_MACHINE. Names are kept as the registry keeps them, in UTF-16:
+// an ANSI function converts its names through the code page first, and only
+// then is a path split at its backslashes, compared without regard to case
+// and held to 255 characters a name, so that a double-byte character whose
+// second byte is 0x5C stays one character of one name, as on Windows.
 #include "platform/registry.h"
 
 #include <cstring>
 
-#include "platform/ansi.h"
 #include "platform/sim/state.h"
 
 namespace platform {
@@ -19,10 +22,17 @@ constexpr char kAdvapi32[] = "advapi32.dll";
 constexpr std::size_t kMaxKeyNameLength = 255;
 constexpr REGSAM kMaximumAllowed = 0x02000000;
 
+std::u16string Wide(const Machine& m, LPCSTR text) {
+  return text ? sim::WidenIn(m.codePage, text) : std::u16string();
+}
+std::u16string Wide(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
 std::shared_ptr<RegKey> Resolve(Machine& m, HKEY handle, REGSAM* access = nullptr) {
   const auto value = reinterpret_cast<ULONG_PTR>(handle);
   if (auto root = m.roots.find(value); root != m.roots.end()) {
-    if (access) *access = root->second->underLocalMachine ? sim::RightsAt(m, "") : sim::kEveryRight;
+    if (access) *access = root->second->underLocalMachine ? sim::RightsAt(m, u"") : sim::kEveryRight;
     return root->second;
   }
   auto open = m.openKeys.find(value);
@@ -33,29 +43,28 @@ std::shared_ptr<RegKey> Resolve(Machine& m, HKEY handle, REGSAM* access = nullpt
 
 // Splits a subkey path at its separators; empty parts (a doubled or trailing
 // separator) are skipped as the real registry does.
-bool SplitPath(LPCSTR path, std::vector<std::string>& parts) {
-  if (!path) return true;
-  std::string part;
-  for (const char* c = path;; ++c) {
-    if (*c == '\\' || *c == '\0') {
+bool SplitPath(std::u16string_view path, std::vector<std::u16string>& parts) {
+  std::u16string part;
+  for (std::size_t i = 0;; ++i) {
+    if (i == path.size() || path[i] == u'\\') {
       if (part.size() > kMaxKeyNameLength) return false;
       if (!part.empty()) parts.push_back(std::move(part));
       part.clear();
-      if (*c == '\0') return true;
+      if (i == path.size()) return true;
     } else {
-      part += *c;
+      part += path[i];
     }
   }
 }
 
-std::string Below(const std::string& path, const std::string& part) {
-  return path.empty() ? part : path + '\\' + part;
+std::u16string Below(const std::u16string& path, const std::u16string& part) {
+  return path.empty() ? part : path + u'\\' + part;
 }
 
 // Whether the mask asks for a right the account lacks on the key at the
 // path. A mask is granted whole or not at all; MAXIMUM_ALLOWED asks for
 // whatever is granted.
-bool Refused(const Machine& m, bool underLocalMachine, const std::string& path, REGSAM access) {
+bool Refused(const Machine& m, bool underLocalMachine, const std::u16string& path, REGSAM access) {
   return underLocalMachine && (access & ~kMaximumAllowed & ~sim::RightsAt(m, path));
 }
 bool Refused(const Machine& m, const RegKey& key, REGSAM access) {
@@ -68,30 +77,24 @@ HKEY Hand(Machine& m, std::shared_ptr<RegKey> key, REGSAM access) {
   return reinterpret_cast<HKEY>(handle);
 }
 
-}  // namespace
-
-LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
-                     LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCreateKeyExA"))
-    return static_cast<LONG>(failure);
+LONG CreateKey(Machine& m, HKEY key, const std::u16string& subKey, REGSAM access, PHKEY result,
+               LPDWORD disposition) {
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
-  auto node = Resolve(m.machine, key);
+  auto node = Resolve(m, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> parts;
+  std::vector<std::u16string> parts;
   if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
   // The rights are checked before anything is made: a new key needs the
   // right to create it on its parent, and the key, new or old, is opened
   // with the mask asked for.
-  std::string path = node->path;
+  std::u16string path = node->path;
   std::shared_ptr<RegKey> existing = node;
   for (const auto& part : parts) {
     if (existing) {
       auto child = existing->subkeys.find(part);
       if (child == existing->subkeys.end()) {
-        if (Refused(m.machine, node->underLocalMachine, path, KEY_CREATE_SUB_KEY))
-          return ERROR_ACCESS_DENIED;
+        if (Refused(m, node->underLocalMachine, path, KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
         existing = nullptr;
       } else {
         existing = child->second;
@@ -99,12 +102,12 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
     }
     path = Below(path, part);
   }
-  if (Refused(m.machine, node->underLocalMachine, path, access)) return ERROR_ACCESS_DENIED;
+  if (Refused(m, node->underLocalMachine, path, access)) return ERROR_ACCESS_DENIED;
   bool created = false;
   for (const auto& part : parts) {
     auto& child = node->subkeys[part];
     if (!child) {
-      if (!sim::TakeRegistryWrite(m.machine)) {
+      if (!sim::TakeRegistryWrite(m)) {
         node->subkeys.erase(part);
         return ERROR_REGISTRY_QUOTA_LIMIT;
       }
@@ -116,85 +119,70 @@ LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access
     node = child;
   }
   if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
-  *result = Hand(m.machine, node, access);
+  *result = Hand(m, node, access);
   return ERROR_SUCCESS;
 }
 
-LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegOpenKeyExA"))
-    return static_cast<LONG>(failure);
+LONG OpenKey(Machine& m, HKEY key, const std::u16string& subKey, REGSAM access, PHKEY result) {
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
-  auto node = Resolve(m.machine, key);
+  auto node = Resolve(m, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> parts;
+  std::vector<std::u16string> parts;
   if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
   for (const auto& part : parts) {
     auto child = node->subkeys.find(part);
     if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
     node = child->second;
   }
-  if (Refused(m.machine, *node, access)) return ERROR_ACCESS_DENIED;
-  *result = Hand(m.machine, node, access);
+  if (Refused(m, *node, access)) return ERROR_ACCESS_DENIED;
+  *result = Hand(m, node, access);
   return ERROR_SUCCESS;
 }
 
-namespace {
-
-LONG SetValue(const char* entryPoint, HKEY key, std::string name, DWORD type,
-              std::vector<BYTE> data) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, entryPoint))
-    return static_cast<LONG>(failure);
+// The key behind an open handle with the right asked for, or the status.
+LONG KeyWithRight(Machine& m, HKEY key, REGSAM right, std::shared_ptr<RegKey>& node) {
   REGSAM access = 0;
-  auto node = Resolve(m.machine, key, &access);
+  node = Resolve(m, key, &access);
   if (!node) return ERROR_INVALID_HANDLE;
   if (node->deleted) return ERROR_KEY_DELETED;
-  if (!(access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-  if (!sim::TakeRegistryWrite(m.machine)) return ERROR_REGISTRY_QUOTA_LIMIT;
-  node->values[std::move(name)] = sim::RegValue{type, std::move(data)};
+  if (!(access & right)) return ERROR_ACCESS_DENIED;
   return ERROR_SUCCESS;
 }
 
-}  // namespace
-
-LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
-  if (size && !data) return ERROR_INVALID_PARAMETER;
-  return SetValue("RegSetValueExA", key, valueName ? valueName : "", type,
-                  std::vector<BYTE>(data, data + size));
+// Stored as the ANSI functions read it back: a wide string in the code page.
+std::vector<BYTE> Stored(const Machine& m, DWORD type, const BYTE* data, DWORD size, bool wide) {
+  std::vector<BYTE> bytes(data, data + size);
+  if (!wide || !IsText(type)) return bytes;
+  std::u16string text(size / sizeof(char16_t), u'\0');
+  if (!text.empty()) std::memcpy(text.data(), data, text.size() * sizeof(char16_t));
+  const std::string ansi = sim::NarrowIn(m.codePage, text);
+  return {ansi.begin(), ansi.end()};
 }
 
-// The simulated registry keeps what the ANSI functions read back, so wide
-// text is stored as the real registry's ANSI view of it shows it.
-LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
-  if (size && !data) return ERROR_INVALID_PARAMETER;
-  std::vector<BYTE> stored(data, data + size);
-  if (type == REG_SZ || type == REG_EXPAND_SZ) {
-    std::u16string text(size / sizeof(char16_t), u'\0');
-    if (size) std::memcpy(text.data(), data, text.size() * sizeof(char16_t));
-    const std::string ansi = ToAnsi(text);
-    stored.assign(ansi.begin(), ansi.end());
-  }
-  return SetValue("RegSetValueExW", key, valueName ? ToAnsi(valueName) : "", type,
-                  std::move(stored));
+// The stored data as a function of that kind reads it.
+std::vector<BYTE> AsRead(const Machine& m, const sim::RegValue& value, bool wide) {
+  if (!wide || !IsText(value.type)) return value.data;
+  const std::u16string text = sim::WidenIn(
+      m.codePage, std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()));
+  const auto* bytes = reinterpret_cast<const BYTE*>(text.data());
+  return {bytes, bytes + text.size() * sizeof(char16_t)};
 }
 
-LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                      LPDWORD size) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegQueryValueExA"))
-    return static_cast<LONG>(failure);
-  REGSAM access = 0;
-  auto node = Resolve(m.machine, key, &access);
-  if (!node) return ERROR_INVALID_HANDLE;
-  if (node->deleted) return ERROR_KEY_DELETED;
-  if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
-  if (!(access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
-  auto value = node->values.find(valueName ? valueName : "");
-  if (value == node->values.end()) return ERROR_FILE_NOT_FOUND;
-  const auto stored = static_cast<DWORD>(value->second.data.size());
-  if (type) *type = value->second.type;
+LONG SetValue(Machine& m, HKEY key, std::u16string name, DWORD type, const BYTE* data, DWORD size,
+              bool wide) {
+  if (size && !data) return ERROR_INVALID_PARAMETER;
+  std::shared_ptr<RegKey> node;
+  if (const LONG status = KeyWithRight(m, key, KEY_SET_VALUE, node)) return status;
+  if (!sim::TakeRegistryWrite(m)) return ERROR_REGISTRY_QUOTA_LIMIT;
+  node->values[std::move(name)] = sim::RegValue{type, Stored(m, type, data, size, wide)};
+  return ERROR_SUCCESS;
+}
+
+// Hands out data as RegQueryValueEx and RegEnumValue do: its size alone
+// without a buffer, ERROR_MORE_DATA and the size needed for one too small.
+LONG HandOut(const std::vector<BYTE>& bytes, LPBYTE data, LPDWORD size) {
+  const auto stored = static_cast<DWORD>(bytes.size());
   if (!data) {
     if (size) *size = stored;
     return ERROR_SUCCESS;
@@ -203,50 +191,164 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
     *size = stored;
     return ERROR_MORE_DATA;
   }
-  if (stored) std::memcpy(data, value->second.data.data(), stored);
+  if (stored) std::memcpy(data, bytes.data(), stored);
   *size = stored;
   return ERROR_SUCCESS;
 }
 
-LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteKeyA"))
-    return static_cast<LONG>(failure);
-  auto node = Resolve(m.machine, key);
+LONG QueryValue(Machine& m, HKEY key, const std::u16string& name, LPDWORD reserved, LPDWORD type,
+                LPBYTE data, LPDWORD size, bool wide) {
+  std::shared_ptr<RegKey> node;
+  REGSAM access = 0;
+  node = Resolve(m, key, &access);
+  if (!node) return ERROR_INVALID_HANDLE;
+  if (node->deleted) return ERROR_KEY_DELETED;
+  if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
+  if (!(access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
+  auto value = node->values.find(name);
+  if (value == node->values.end()) return ERROR_FILE_NOT_FOUND;
+  if (type) *type = value->second.type;
+  return HandOut(AsRead(m, value->second, wide), data, size);
+}
+
+// A name into a caller's buffer of *length characters, its terminating zero
+// included; on success *length is the name's length without it.
+LONG HandOutName(const std::u16string& name, LPWSTR buffer, LPDWORD length) {
+  if (!buffer || !length) return ERROR_INVALID_PARAMETER;
+  if (name.size() + 1 > *length) return ERROR_MORE_DATA;
+  std::memcpy(buffer, name.c_str(), (name.size() + 1) * sizeof(char16_t));
+  *length = static_cast<DWORD>(name.size());
+  return ERROR_SUCCESS;
+}
+
+LONG DeleteKey(Machine& m, HKEY key, const std::u16string& subKey) {
+  auto node = Resolve(m, key);
   if (!node || node->deleted) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> parts;
+  std::vector<std::u16string> parts;
   if (!SplitPath(subKey, parts)) return ERROR_INVALID_PARAMETER;
   if (parts.empty()) return ERROR_ACCESS_DENIED;  // a key cannot delete itself this way
   std::shared_ptr<RegKey> parent = node;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    auto child = node->subkeys.find(parts[i]);
+  for (const auto& part : parts) {
+    auto child = node->subkeys.find(part);
     if (child == node->subkeys.end()) return ERROR_FILE_NOT_FOUND;
     parent = node;
     node = child->second;
   }
   if (!node->subkeys.empty()) return ERROR_ACCESS_DENIED;
-  if (Refused(m.machine, *node, DELETE)) return ERROR_ACCESS_DENIED;
+  if (Refused(m, *node, DELETE)) return ERROR_ACCESS_DENIED;
   node->deleted = true;
   parent->subkeys.erase(parts.back());
   return ERROR_SUCCESS;
 }
 
+LONG DeleteValue(Machine& m, HKEY key, const std::u16string& name) {
+  std::shared_ptr<RegKey> node;
+  if (const LONG status = KeyWithRight(m, key, KEY_SET_VALUE, node)) return status;
+  return node->values.erase(name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+// Every simulated registry function starts so: the machine locked, the call
+// recorded, and the status a test made it fail with returned at once.
+#define SCRIBBET_SIM_REGISTRY_ENTER(name)                                          \
+  auto m = sim::Lock();                                                            \
+  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, name)) \
+    return static_cast<LONG>(failure)
+
+}  // namespace
+
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
+                     LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegCreateKeyExA");
+  return CreateKey(m.machine, key, Wide(m.machine, subKey), access, result, disposition);
+}
+
+LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD, LPWSTR, DWORD, REGSAM access,
+                     LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegCreateKeyExW");
+  return CreateKey(m.machine, key, Wide(subKey), access, result, disposition);
+}
+
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegOpenKeyExA");
+  return OpenKey(m.machine, key, Wide(m.machine, subKey), access, result);
+}
+
+LONG RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD, REGSAM access, PHKEY result) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegOpenKeyExW");
+  return OpenKey(m.machine, key, Wide(subKey), access, result);
+}
+
+LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegSetValueExA");
+  return SetValue(m.machine, key, Wide(m.machine, valueName), type, data, size, false);
+}
+
+LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegSetValueExW");
+  return SetValue(m.machine, key, Wide(valueName), type, data, size, true);
+}
+
+LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                      LPDWORD size) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegQueryValueExA");
+  return QueryValue(m.machine, key, Wide(m.machine, valueName), reserved, type, data, size, false);
+}
+
+LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                      LPDWORD size) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegQueryValueExW");
+  return QueryValue(m.machine, key, Wide(valueName), reserved, type, data, size, true);
+}
+
+LONG RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength, LPDWORD, LPWSTR keyClass,
+                   LPDWORD classLength, PFILETIME lastWriteTime) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegEnumKeyExW");
+  std::shared_ptr<RegKey> node;
+  if (const LONG status = KeyWithRight(m.machine, key, KEY_ENUMERATE_SUB_KEYS, node)) return status;
+  if (index >= node->subkeys.size()) return ERROR_NO_MORE_ITEMS;
+  if (const LONG status = HandOutName(std::next(node->subkeys.begin(), index)->first, name, nameLength))
+    return status;
+  if (keyClass && classLength && *classLength) keyClass[0] = u'\0';
+  if (classLength) *classLength = 0;
+  if (lastWriteTime) *lastWriteTime = FILETIME{0, 0};
+  return ERROR_SUCCESS;
+}
+
+LONG RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD nameLength, LPDWORD reserved,
+                   LPDWORD type, LPBYTE data, LPDWORD size) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegEnumValueW");
+  std::shared_ptr<RegKey> node;
+  if (const LONG status = KeyWithRight(m.machine, key, KEY_QUERY_VALUE, node)) return status;
+  if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
+  if (index >= node->values.size()) return ERROR_NO_MORE_ITEMS;
+  const auto& [name, value] = *std::next(node->values.begin(), index);
+  if (const LONG status = HandOutName(name, valueName, nameLength)) return status;
+  if (type) *type = value.type;
+  return HandOut(AsRead(m.machine, value, true), data, size);
+}
+
+LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteKeyA");
+  return DeleteKey(m.machine, key, Wide(m.machine, subKey));
+}
+
+LONG RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteKeyW");
+  return DeleteKey(m.machine, key, Wide(subKey));
+}
+
 LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegDeleteValueA"))
-    return static_cast<LONG>(failure);
-  REGSAM access = 0;
-  auto node = Resolve(m.machine, key, &access);
-  if (!node) return ERROR_INVALID_HANDLE;
-  if (node->deleted) return ERROR_KEY_DELETED;
-  if (!(access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-  return node->values.erase(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteValueA");
+  return DeleteValue(m.machine, key, Wide(m.machine, valueName));
+}
+
+LONG RegDeleteValueW(HKEY key, LPCWSTR valueName) {
+  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteValueW");
+  return DeleteValue(m.machine, key, Wide(valueName));
 }
 
 LONG RegCloseKey(HKEY key) {
-  auto m = sim::Lock();
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegCloseKey"))
-    return static_cast<LONG>(failure);
+  SCRIBBET_SIM_REGISTRY_ENTER("RegCloseKey");
   const auto value = reinterpret_cast<ULONG_PTR>(key);
   if (m->roots.count(value)) return ERROR_SUCCESS;
   return m->openKeys.erase(value) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
@@ -254,12 +356,81 @@ LONG RegCloseKey(HKEY key) {
 
 namespace sim {
 
-void LimitKeyRights(const std::string& path, REGSAM rights) {
-  std::vector<std::string> parts;
-  SplitPath(path.c_str(), parts);
-  std::string joined;
+namespace {
+
+std::u16string JoinedPath(const std::u16string& path) {
+  std::vector<std::u16string> parts;
+  SplitPath(path, parts);
+  std::u16string joined;
   for (const auto& part : parts) joined = Below(joined, part);
-  Lock()->keyRights[joined] = rights;
+  return joined;
+}
+
+std::string Utf8(const std::u16string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF)
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+void Picture(const RegKey& key, std::vector<std::string>& lines) {
+  const std::string path = Utf8(key.path);
+  lines.push_back("K " + path);
+  for (const auto& [name, value] : key.values) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line = "V " + path + "|" + Utf8(name) + "|" + std::to_string(value.type) + "|";
+    for (BYTE b : value.data) {
+      line += kHex[b >> 4];
+      line += kHex[b & 15];
+    }
+    lines.push_back(std::move(line));
+  }
+  for (const auto& entry : key.subkeys) Picture(*entry.second, lines);
+}
+
+}  // namespace
+
+std::vector<std::string> RegistryPicture(const std::u16string& path) {
+  auto m = Lock();
+  std::shared_ptr<RegKey> node = m->roots.at(reinterpret_cast<ULONG_PTR>(HKEY_LOCAL_MACHINE));
+  std::vector<std::u16string> parts;
+  SplitPath(path, parts);
+  for (const auto& part : parts) {
+    auto child = node->subkeys.find(part);
+    if (child == node->subkeys.end()) return {};
+    node = child->second;
+  }
+  std::vector<std::string> lines;
+  Picture(*node, lines);
+  return lines;
+}
+
+void LimitKeyRights(const std::u16string& path, REGSAM rights) {
+  Lock()->keyRights[JoinedPath(path)] = rights;
+}
+
+void LimitKeyRights(const std::string& path, REGSAM rights) {
+  auto m = Lock();
+  m->keyRights[JoinedPath(WidenIn(m->codePage, path))] = rights;
 }
 
 }  // namespace sim

@@ -6,28 +6,38 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/sim/control.h"
 
 namespace platform::sim {
 
-// Registry names compare without regard to ASCII case, as on Windows.
+// Window class names compare without regard to ASCII case, as on Windows.
 struct NoCaseLess {
   bool operator()(const std::string& a, const std::string& b) const;
 };
 
+// Registry names are UTF-16 and compare as the registry compares them: each
+// code unit upper-cased by Unicode's rules, whatever the ANSI code page.
+char16_t RegistryUpcase(char16_t c);
+struct RegistryNameLess {
+  bool operator()(const std::u16string& a, const std::u16string& b) const;
+};
+
+// A value's data as the ANSI functions read it back: strings in the ANSI
+// code page; the wide functions convert strings on their way in and out.
 struct RegValue {
   DWORD type;
   std::vector<BYTE> data;
 };
 
 struct RegKey {
-  std::map<std::string, std::shared_ptr<RegKey>, NoCaseLess> subkeys;
-  std::map<std::string, RegValue, NoCaseLess> values;
+  std::map<std::u16string, std::shared_ptr<RegKey>, RegistryNameLess> subkeys;
+  std::map<std::u16string, RegValue, RegistryNameLess> values;
   bool deleted = false;
   bool underLocalMachine = false;
-  std::string path;  // below its root, parts joined by one backslash
+  std::u16string path;  // below its root, parts joined by one backslash
 };
 
 struct OpenKey {
@@ -57,7 +67,7 @@ struct Machine {
   // HKEY_LOCAL_MACHINE, by key path.
   std::map<std::string, DWORD> failingFunctions;
   std::set<std::pair<std::string, std::string>> removedEntryPoints;
-  std::map<std::string, REGSAM, NoCaseLess> keyRights;
+  std::map<std::u16string, REGSAM, RegistryNameLess> keyRights;
   int registryWritesLeft = -1;  // no limit
   DWORD lastError = 0;
 
@@ -111,6 +121,11 @@ bool TakeRegistryWrite(Machine& machine);
 
 // The rights a test granted on the key under HKEY_LOCAL_MACHINE at this path
 // (every right for keys elsewhere).
-REGSAM RightsAt(const Machine& machine, const std::string& path);
+REGSAM RightsAt(const Machine& machine, const std::u16string& path);
+
+// The conversions of platform/ansi.h in a given code page, for the simulated
+// functions, which hold the machine's lock and so cannot ask it for its page.
+std::u16string WidenIn(UINT codePage, std::string_view bytes);
+std::string NarrowIn(UINT codePage, std::u16string_view text);
 
 }  // namespace platform::sim

@@ -5,6 +5,7 @@
 
 #include "platform/ansi.h"
 #include "platform/handles.h"
+#include "platform/wide_text.h"
 #ifdef _WIN32
 #include <process.h>
 #else
@@ -70,16 +71,10 @@ bool KeyExists(const std::u16string& path) {
 }
 
 bool KeyExistsUnderWideName(const std::u16string& path) {
-#ifdef _WIN32
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(path.c_str()), 0,
-                      KEY_QUERY_VALUE, &raw))
-    return false;
-  ::RegCloseKey(raw);
-  return true;
-#else
-  return KeyExists(path);
-#endif
+  platform::unique_hkey key;
+  return platform::KeepIfOpened(key, platform::RegOpenKeyExW(HKEY_LOCAL_MACHINE, platform::WideArgument(path), 0,
+                                                             KEY_QUERY_VALUE, key.put())) ==
+         ERROR_SUCCESS;
 }
 
 void StoreValue(const std::u16string& path, const std::u16string& name, DWORD type,

@@ -44,10 +44,9 @@ struct StoredValue {
 std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
                                            const std::u16string& name);
 bool KeyExists(const std::u16string& path);
-// Whether the key exists under exactly this wide name. On Windows this asks
-// the wide registry functions, so a name the ANSI code page changed on its
-// way in does not match; the simulated registry keeps ANSI names, so there it
-// is KeyExists.
+// Whether the key exists under exactly this wide name, asked through the
+// wide registry functions: a name the ANSI code page changed on its way in
+// does not match.
 bool KeyExistsUnderWideName(const std::u16string& path);
 // Creates the key if needed and stores the raw value.
 void StoreValue(const std::u16string& path, const std::u16string& name, DWORD type,
