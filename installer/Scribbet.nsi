@@ -4,8 +4,8 @@
 ; an uninstaller. installer/make-setup builds it once per target.
 ;
 ; Command line: /S (silent), /SOURCES=NAME;NAME... (event sources to
-; register, to the end of the line or quoted whole, see sources.nsh),
-; /D=FOLDER (last).
+; register, up to the next switch or quoted, see sources.nsh), /D=FOLDER
+; (last).
 ;
 ; Defines: VERSION (1.5.0), ARCH (x86 or x64), BIN_DIR (the build's bin
 ; folder), OUTFILE; SIGN_UNINSTALLER, a command that signs the uninstaller
@@ -76,6 +76,18 @@ Section "Scribbet"
   !insertmacro RefuseFileInUse "$INSTDIR\help.htm"
   !insertmacro RefuseFileInUse "$INSTDIR\${UNINSTALLER}"
 
+  ; An upgrade or a repair that fails must leave the installation it found
+  ; working: its files are kept until this run has succeeded.
+  ${If} $previousVersion != ""
+    !insertmacro KeepPreviousFiles
+    ${If} ${Errors}
+      MessageBox MB_OK|MB_ICONSTOP "Setup could not keep a copy of the installed Scribbet to \
+        return to should the installation fail. Nothing was changed." /SD IDOK
+      SetErrorLevel ${EXIT_FAILED}
+      Abort
+    ${EndIf}
+  ${EndIf}
+
   ; The old build's registration goes with its file; the new one writes its own.
   ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
     !insertmacro UnregisterControl
@@ -94,7 +106,7 @@ Section "Scribbet"
   ${If} ${Errors}
     Call RollBack
     MessageBox MB_OK|MB_ICONSTOP "Setup could not write its files into $SYSDIR and $INSTDIR. \
-      ${ROLLED_BACK}" /SD IDOK
+      $R0" /SD IDOK
     SetErrorLevel ${EXIT_FAILED}
     Abort
   ${EndIf}
@@ -103,7 +115,7 @@ Section "Scribbet"
   ${If} ${Errors}
     Call RollBack
     MessageBox MB_OK|MB_ICONSTOP "${CONTROL_FILE} could not be registered. \
-      ${ROLLED_BACK}" /SD IDOK
+      $R0" /SD IDOK
     SetErrorLevel ${EXIT_FAILED}
     Abort
   ${EndIf}
@@ -111,7 +123,7 @@ Section "Scribbet"
   !insertmacro RegisterEventSources
   ${If} ${Errors}
     Call RollBack
-    MessageBox MB_OK|MB_ICONSTOP "$1 ${ROLLED_BACK}" /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$1 $R0" /SD IDOK
     SetErrorLevel ${EXIT_FAILED}
     Abort
   ${EndIf}
@@ -131,9 +143,20 @@ Section "Scribbet"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; A failed installation takes itself off again, as the uninstaller would.
+; A failed installation takes itself off again, as the uninstaller would; a
+; failed upgrade or repair puts back the installation it found. $R0: what
+; the message box says of it.
 Function RollBack
-  !insertmacro RemoveInstallation
+  ${If} $previousVersion != ""
+    !insertmacro RestorePreviousFiles
+    StrCpy $R0 "${ROLLED_BACK_TO_PREVIOUS}"
+    ${If} ${Errors}
+      StrCpy $R0 "${NOT_ROLLED_BACK}"
+    ${EndIf}
+  ${Else}
+    !insertmacro RemoveInstallation
+    StrCpy $R0 "${ROLLED_BACK}"
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
@@ -144,6 +167,13 @@ FunctionEnd
 Section "Uninstall"
   !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
   !insertmacro RefuseFileInUse "$INSTDIR\Wayfinch.exe"
+  !insertmacro GiveSourcesToOtherControl
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "$1$\n$\nScribbet was not removed, so that the entries of \
+      those sources keep their text. Nothing was changed." /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
   !insertmacro RemoveInstallation
   ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
   ${OrIf} ${FileExists} "$INSTDIR\Wayfinch.exe"

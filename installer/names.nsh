@@ -17,6 +17,11 @@
 !define EXIT_IN_USE 32             ; ERROR_SHARING_VIOLATION
 !define EXIT_FAILED 1603           ; ERROR_INSTALL_FAILURE
 !define EXIT_BAD_SOURCES 87        ; ERROR_INVALID_PARAMETER: a /SOURCES= list refused
+!define EXIT_SOURCES_DENIED 5      ; ERROR_ACCESS_DENIED: a source's key may not be written
 
 !define ROLLED_BACK "Setup took Scribbet off this computer again, so that no half-installed \
   copy is left. Remove the cause and run Setup again."
+!define NOT_ROLLED_BACK "Setup could not put the Scribbet that was installed before back in \
+  place whole. Remove the cause and run Setup again to repair it."
+!define ROLLED_BACK_TO_PREVIOUS "Setup put the Scribbet that was installed before back in \
+  place, as it was. Remove the cause and run Setup again."

@@ -1,21 +1,58 @@
 ; Event sources named on the command line, /SOURCES=Billing;Nightly Backup,
-; registered as the control's first WriteEvent would register them, so that
-; programs without administrator rights find them. RegisterSources.exe,
-; built for the control's own target (the 64-bit control's sources must be
-; written as a 64-bit process writes them), takes the list from Setup's
-; command line itself: /SOURCES= runs to the end of the line, or is quoted
-; whole, so that a name may hold a "/", which NSIS's option readers end a
-; value at.
+; registered so that programs without administrator rights find them.
+; RegisterSources.exe, built for the control's own target (the 64-bit
+; control's sources must be written as a 64-bit process writes them), takes
+; the list from Setup's command line itself, reads it as Setup reads its
+; switches, decides which names are Setup's to write (the others are left
+; alone, and it says why) and writes them, all or none. Its report holds one
+; line of text after another (UTF-16).
 
 Var eventSources  ; the list as given, or empty
 
-; The helper's file, one line of UTF-16 text, into $1 (empty without one).
+; Strips the line break FileReadUTF16LE leaves at the end of VAR.
+!macro _TrimLineEnd VAR
+  ${Do}
+    StrCpy $9 ${VAR} 1 -1
+    ${If} $9 == "$\r"
+    ${OrIf} $9 == "$\n"
+      StrCpy ${VAR} ${VAR} -1
+    ${Else}
+      ${ExitDo}
+    ${EndIf}
+  ${Loop}
+!macroend
+
+; The helper's first line into $1 (empty without one).
 !macro _ReadSourcesFile
   StrCpy $1 ""
   ClearErrors
   FileOpen $2 "$PLUGINSDIR\sources-report.txt" r
   ${IfNot} ${Errors}
     FileReadUTF16LE $2 $1
+    FileClose $2
+    !insertmacro _TrimLineEnd $1
+  ${EndIf}
+!macroend
+
+; Every line of the helper's report from line FIRST on (0 the first) into
+; the details.
+!macro _PrintSourcesReport FIRST
+  ClearErrors
+  FileOpen $2 "$PLUGINSDIR\sources-report.txt" r
+  ${IfNot} ${Errors}
+    StrCpy $3 0
+    ${Do}
+      ClearErrors
+      FileReadUTF16LE $2 $1
+      ${If} ${Errors}
+        ${ExitDo}
+      ${EndIf}
+      !insertmacro _TrimLineEnd $1
+      ${If} $3 >= ${FIRST}
+        DetailPrint "$1"
+      ${EndIf}
+      IntOp $3 $3 + 1
+    ${Loop}
     FileClose $2
   ${EndIf}
 !macroend
@@ -28,8 +65,14 @@ Var eventSources  ; the list as given, or empty
   ${EndIf}
 !macroend
 
-; Runs the helper with MODE (check or register) on Setup's command line, as
-; NSIS hands it on (without a last /D=); $0 is its exit status.
+; The helper into the plug-ins folder, where the macros below start it.
+!macro _UnpackSourcesHelper
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\RegisterSources.exe" "${BIN_DIR}\RegisterSources.exe"
+!macroend
+
+; Runs the helper with MODE (check, register or repoint) on Setup's command
+; line, as NSIS hands it on (without a last /D=); $0 is its exit status.
 !macro _RunSourcesHelper MODE
   StrCpy $9 $CMDLINE
   System::Call 'kernel32::SetEnvironmentVariableW(w "SCRIBBET_SETUP_COMMAND_LINE", w r9)'
@@ -60,8 +103,9 @@ Var eventSources  ; the list as given, or empty
   ${Loop}
 !macroend
 
-; In .onInit, before anything changes: takes /SOURCES= and refuses a bad list
-; with the helper's words and an exit code of its own.
+; In .onInit, before anything changes: takes /SOURCES=, refuses a bad list
+; with the helper's words and an exit code of its own, and refuses as well
+; when a key to be written may not be written.
 !macro CheckEventSources
   StrCpy $eventSources ""
   !insertmacro _HasSourcesOption
@@ -77,13 +121,16 @@ Var eventSources  ; the list as given, or empty
       SetErrorLevel ${EXIT_BAD_SOURCES}
       Quit
     ${EndIf}
-    InitPluginsDir
-    File "/oname=$PLUGINSDIR\RegisterSources.exe" "${BIN_DIR}\RegisterSources.exe"
+    !insertmacro _UnpackSourcesHelper
     !insertmacro _RunSourcesHelper check
     ${If} $0 != 0
       !insertmacro _ReadSourcesReport
       MessageBox MB_OK|MB_ICONSTOP "$1$\n$\nNothing was changed." /SD IDOK
-      SetErrorLevel ${EXIT_BAD_SOURCES}
+      ${If} $0 == 3
+        SetErrorLevel ${EXIT_SOURCES_DENIED}
+      ${Else}
+        SetErrorLevel ${EXIT_BAD_SOURCES}
+      ${EndIf}
       Quit
     ${EndIf}
     ; The list as the helper read it, to show in the details.
@@ -102,7 +149,25 @@ Var eventSources  ; the list as given, or empty
       !insertmacro _ReadSourcesReport
       SetErrors
     ${Else}
-      DetailPrint "Event sources registered: $eventSources"
+      DetailPrint "Event sources named: $eventSources"
+      !insertmacro _PrintSourcesReport 0
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; In the uninstaller, before anything is removed: where the other
+; architecture's control stays installed on this computer (the helper
+; looks), the sources that name this one are given to it, so that their
+; entries keep their text. Sets the error flag and leaves the helper's
+; report in $1 when they could not be.
+!macro GiveSourcesToOtherControl
+  ClearErrors
+  ${If} ${RunningX64}
+    !insertmacro _UnpackSourcesHelper
+    !insertmacro _RunSourcesHelper repoint
+    ${If} $0 != 0
+      !insertmacro _ReadSourcesReport
+      SetErrors
     ${EndIf}
   ${EndIf}
 !macroend

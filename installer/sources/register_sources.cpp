@@ -3,54 +3,71 @@
 // as a 64-bit process registers them; so Setup brings this program built
 // for the control's own target and starts it:
 //
-//   RegisterSources check|register
+//   RegisterSources check|register|repoint
 //
 // with Setup's own command line in the environment variable
 // SCRIBBET_SETUP_COMMAND_LINE, from which it takes the list of /SOURCES=,
-// and the name of a file for its report in SCRIBBET_SOURCES_REPORT. "check"
-// only reads the list, and reports it as given (empty when there is none),
-// for Setup to show; "register" registers each source as the control's first
-// WriteEvent would, all of them or none of those it wrote. Exit status 0 when
-// all is done, 1 for a list refused, 2 for a source that could not be
-// registered; the report (UTF-16, one line) then says which and why.
+// and the name of a file for its report in SCRIBBET_SOURCES_REPORT (UTF-16,
+// one line of text after another).
+//  * "check", before Setup changes anything: reads the list and decides
+//    what to do with each name. Reports the list as given (empty when there
+//    is none), then one line for each name left alone and why. Exit status 1
+//    for a list refused, 3 when a key to be written may not be written; the
+//    report then says why.
+//  * "register": the same decision again, then the keys written, all of
+//    them or none (exit status 2, the report saying which could not be).
+//  * "repoint", before the uninstaller removes this control: where the other
+//    architecture's control stays installed, the sources that name this one
+//    name that one afterwards, all or none (exit status 2 when not).
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "control/RegisterAppSource.h"
+#include "event_sources/repointing.h"
+#include "event_sources/source_key.h"
 #include "installer/sources/source_list.h"
-#include "installer/sources/source_registration.h"
+#include "installer/sources/sources_check.h"
 #include "installer/sources/sources_option.h"
-#include "installer/sources/sources_to_register.h"
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "platform/wide_text.h"
 
 namespace {
 
-using scribbet::setup::ParseSourceList;
 using scribbet::setup::SourceListError;
+using scribbet::sources::RegistrationOutcome;
 
 constexpr int kRefused = 1;
 constexpr int kFailed = 2;
+constexpr int kUnwritable = 3;
 
-std::u16string Environment(const wchar_t* name) {
+const std::u16string kRegistered =
+    u"registered under HKEY_LOCAL_MACHINE\\" + std::u16string(scribbet::kSourceKeyPrefix);
+
+std::u16string Environment(const char16_t* name) {
+  const std::u16string variable(name);
   std::u16string value(256, u'\0');
-  DWORD length = platform::GetEnvironmentVariableW(
-      name, reinterpret_cast<wchar_t*>(value.data()), static_cast<DWORD>(value.size()));
+  DWORD length = platform::GetEnvironmentVariableW(platform::WideArgument(variable),
+                                                   platform::WideBuffer(value),
+                                                   static_cast<DWORD>(value.size()));
   if (length >= value.size()) {
     value.assign(length, u'\0');
-    length = platform::GetEnvironmentVariableW(
-        name, reinterpret_cast<wchar_t*>(value.data()), static_cast<DWORD>(value.size()));
+    length = platform::GetEnvironmentVariableW(platform::WideArgument(variable),
+                                               platform::WideBuffer(value),
+                                               static_cast<DWORD>(value.size()));
     if (length >= value.size()) length = 0;
   }
   value.resize(length);
   return value;
 }
 
-void WriteReport(const std::u16string& text) {
-  const std::u16string path = Environment(L"SCRIBBET_SOURCES_REPORT");
+void WriteReport(const std::vector<std::u16string>& lines) {
+  const std::u16string path = Environment(u"SCRIBBET_SOURCES_REPORT");
   if (path.empty()) return;
-  HANDLE file = platform::CreateFileW(reinterpret_cast<const wchar_t*>(path.c_str()), GENERIC_WRITE,
-                                      0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  std::u16string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? u"\r\n" : u"") + lines[i];
+  HANDLE file = platform::CreateFileW(platform::WideArgument(path), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   platform::unique_kernel_handle owner(file);
   DWORD written = 0;
@@ -58,40 +75,81 @@ void WriteReport(const std::u16string& text) {
                       &written, nullptr);
 }
 
-int Register(const std::vector<std::u16string>& names) {
-  scribbet::Reghack registry;
-  const auto outcome = scribbet::setup::RegisterSources(registry, names);
-  if (!outcome.failed) return 0;
-  std::u16string report = u"The event source \"" + *outcome.failed +
-                          u"\" could not be registered under HKEY_LOCAL_MACHINE\\" +
-                          scribbet::kSourceKeyPrefix + u".";
+// The lines of a run that failed at one source: WHAT could not be done.
+std::vector<std::u16string> FailureReport(const RegistrationOutcome& outcome,
+                                          const std::u16string& what) {
+  std::u16string line = u"The event source \"" + *outcome.failed + u"\" could not be " + what + u".";
   if (!outcome.notTakenBack.empty()) {
-    report += u" These sources, registered before it, could not be taken back:";
+    line += u" These sources, changed before it, could not be taken back:";
     for (std::size_t i = 0; i < outcome.notTakenBack.size(); ++i)
-      report += (i ? u", \"" : u" \"") + outcome.notTakenBack[i] + u"\"";
-    report += u".";
+      line += (i ? u", \"" : u" \"") + outcome.notTakenBack[i] + u"\"";
+    line += u".";
   }
-  WriteReport(report);
-  return kFailed;
+  return {line};
+}
+
+std::vector<std::u16string> LeftAloneLines(const scribbet::sources::SourcePlan& plan) {
+  std::vector<std::u16string> lines;
+  for (const auto& [name, lookup] : plan.leftAlone)
+    lines.push_back(scribbet::sources::LeftAloneText(name, lookup));
+  return lines;
+}
+
+std::vector<std::u16string> UnwritableLines(const scribbet::setup::SourcesCheck& check) {
+  std::vector<std::u16string> lines;
+  for (const auto& name : check.unwritable) lines.push_back(scribbet::setup::UnwritableText(name));
+  return lines;
+}
+
+int Check(const std::u16string& list) {
+  const auto check = scribbet::setup::CheckSources(list);
+  if (!check.unwritable.empty()) {
+    WriteReport(UnwritableLines(check));
+    return kUnwritable;
+  }
+  std::vector<std::u16string> lines = LeftAloneLines(check.plan);
+  lines.insert(lines.begin(), list);
+  WriteReport(lines);
+  return 0;
+}
+
+int Register(const std::u16string& list) {
+  const auto run = scribbet::setup::RegisterSources(
+      list, scribbet::EventMessageFileFor(platform::RunsUnderWow64()));
+  if (!run.check.unwritable.empty()) {
+    WriteReport(UnwritableLines(run.check));
+    return kFailed;
+  }
+  WriteReport(run.outcome.failed ? FailureReport(run.outcome, kRegistered)
+                                 : LeftAloneLines(run.check.plan));
+  return run.outcome.failed ? kFailed : 0;
+}
+
+int Repoint() {
+  const RegistrationOutcome outcome = scribbet::sources::GiveSourcesToOtherControl();
+  if (outcome.failed) {
+    WriteReport(FailureReport(outcome, u"given to the other Scribbet control on this computer"));
+    return kFailed;
+  }
+  WriteReport({});
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool registering = argc == 2 && std::strcmp(argv[1], "register") == 0;
-  if (!registering && !(argc == 2 && std::strcmp(argv[1], "check") == 0)) return kFailed;
+  const std::string mode = argc == 2 ? argv[1] : "";
   try {
+    if (mode == "repoint") return Repoint();
+    if (mode != "check" && mode != "register") return kFailed;
     const std::u16string list =
-        scribbet::setup::SourcesOption(Environment(L"SCRIBBET_SETUP_COMMAND_LINE")).value_or(u"");
-    const auto names = ParseSourceList(list);
-    if (registering) return Register(scribbet::setup::SourcesToRegister(names).toRegister);
-    WriteReport(list);
-    return 0;
+        scribbet::setup::SourcesOption(Environment(u"SCRIBBET_SETUP_COMMAND_LINE")).value_or(u"");
+    return mode == "check" ? Check(list) : Register(list);
   } catch (const SourceListError& error) {
-    WriteReport(error.message());
+    WriteReport({error.message()});
     return kRefused;
   } catch (...) {
-    WriteReport(u"The list of event sources could not be read.");
+    WriteReport({u"The event sources could not be registered: an unexpected error."});
     return kFailed;
   }
 }

@@ -9,9 +9,7 @@ namespace scribbet::setup {
 namespace {
 
 constexpr std::u16string_view kOption = u"/SOURCES=";
-// NSIS takes the folder from the first argument that starts so, and with it
-// the rest of the line.
-constexpr std::u16string_view kFolderOption = u" /D=";
+constexpr char16_t kQuote = u'"';
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
@@ -28,7 +26,7 @@ bool StartsWithOption(std::u16string_view text) {
 // text, else at the next blank (or at the end of the line).
 std::size_t EndOf(std::u16string_view line, std::size_t position, bool quoted) {
   for (; position < line.size(); ++position) {
-    if (quoted ? line[position] == u'"' : IsBlank(line[position])) break;
+    if (quoted ? line[position] == kQuote : IsBlank(line[position])) break;
   }
   return position;
 }
@@ -43,7 +41,7 @@ struct Argument {
 std::vector<Argument> Arguments(std::u16string_view line) {
   std::vector<Argument> arguments;
   // The program's name, quoted or up to the first blank, is no argument.
-  const bool quotedName = !line.empty() && line[0] == u'"';
+  const bool quotedName = !line.empty() && line[0] == kQuote;
   std::size_t position = EndOf(line, quotedName ? 1 : 0, quotedName);
   if (position < line.size()) ++position;
   while (position < line.size()) {
@@ -51,7 +49,7 @@ std::vector<Argument> Arguments(std::u16string_view line) {
       ++position;
       continue;
     }
-    const bool quoted = line[position] == u'"';
+    const bool quoted = line[position] == kQuote;
     const std::size_t start = position + quoted;
     arguments.push_back({start, quoted});
     position = EndOf(line, start, quoted);
@@ -60,9 +58,32 @@ std::vector<Argument> Arguments(std::u16string_view line) {
   return arguments;
 }
 
-std::u16string_view WithoutTrailingBlanks(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
+[[noreturn]] void Refuse(std::u16string_view why) {
+  throw SourceListError(u"The list given with /SOURCES= " + std::u16string(why) +
+                        u" Quote the whole list, as in /SOURCES=\"Billing;Nightly Backup\" /S.");
+}
+
+// The quoted text that starts at START, up to its closing quote, which must
+// end the argument.
+std::u16string_view Quoted(std::u16string_view line, std::size_t start) {
+  const std::size_t end = EndOf(line, start, true);
+  if (end == line.size()) Refuse(u"opens a quote mark that is never closed.");
+  if (end + 1 < line.size() && !IsBlank(line[end + 1]))
+    Refuse(u"goes on right after its closing quote mark; a blank must come between it and the "
+           u"next option.");
+  return line.substr(start, end - start);
+}
+
+// The unquoted text that starts at START, up to Setup's next switch.
+std::u16string_view Unquoted(std::u16string_view line, std::size_t start) {
+  std::size_t end = start;
+  while (end < line.size() && !(IsBlank(line[end]) && end + 1 < line.size() && line[end + 1] == u'/'))
+    ++end;
+  while (end > start && IsBlank(line[end - 1])) --end;
+  const std::u16string_view value = line.substr(start, end - start);
+  if (value.find(kQuote) != std::u16string_view::npos)
+    Refuse(u"has a quote mark inside a name, which a name cannot hold.");
+  return value;
 }
 
 }  // namespace
@@ -80,13 +101,10 @@ std::optional<std::u16string> SourcesOption(std::u16string_view commandLine) {
   if (!option) return std::nullopt;
 
   const std::size_t start = option->start + kOption.size();
-  if (option->quoted)
-    return std::u16string(commandLine.substr(start, EndOf(commandLine, start, true) - start));
-  std::u16string_view value = commandLine.substr(start);
-  value = WithoutTrailingBlanks(value.substr(0, value.find(kFolderOption)));
-  if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
-    value = value.substr(1, value.size() - 2);
-  return std::u16string(value);
+  if (option->quoted) return std::u16string(Quoted(commandLine, start));
+  if (start < commandLine.size() && commandLine[start] == kQuote)
+    return std::u16string(Quoted(commandLine, start + 1));
+  return std::u16string(Unquoted(commandLine, start));
 }
 
 }  // namespace scribbet::setup

@@ -27,6 +27,12 @@ void ForgetRecords();
 void FailFunction(const std::string& function, DWORD status);
 // The function works again.
 void HealFunction(const std::string& function);
+// One call fails, as FailFunction makes every call fail: the one after
+// CALLS_BEFORE more calls of the function; the others work. A fault that
+// comes and goes, as a registry that is full for a moment.
+void FailOneCall(const std::string& function, int callsBefore, DWORD status);
+// Whether a failure FailOneCall asked for has not come about yet.
+bool OneCallFailurePending();
 // The entry point can no longer be bound: calls raise a BindingError.
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
 // Every removed entry point can be bound again.
@@ -51,10 +57,24 @@ inline constexpr REGSAM kEveryRight = ~REGSAM{0};
 inline constexpr REGSAM kReadRights = KEY_READ;
 
 // Every key at and below HKEY_LOCAL_MACHINE\PATH and every value in them,
-// whatever rights a test set: one line a key ("K path") and a value
-// ("V path|name|type|hex bytes"), names in UTF-8, in the registry's order.
-// Two pictures are equal exactly when nothing there changed in any byte.
-std::vector<std::string> RegistryPicture(const std::u16string& path);
+// whatever rights a test set, in the registry's order; data as the ANSI
+// functions read it. Two pictures are equal exactly when nothing there
+// changed in any byte.
+struct PictureValue {
+  std::u16string name;
+  DWORD type;
+  std::vector<std::uint8_t> data;
+  bool operator==(const PictureValue&) const = default;
+};
+struct PictureKey {
+  std::u16string path;  // below HKEY_LOCAL_MACHINE, as the registry spells it
+  std::vector<PictureValue> values;
+  bool operator==(const PictureKey&) const = default;
+};
+std::vector<PictureKey> RegistryPicture(const std::u16string& path);
+// A name as the registry compares names: the same for two names exactly
+// when they name one key or one value.
+std::u16string RegistryFolded(const std::u16string& name);
 
 // The registry is full after this many more writes (a new key or a value
 // written counts as one): later ones fail with ERROR_REGISTRY_QUOTA_LIMIT, as
@@ -169,5 +189,9 @@ void SetModuleFileName(const std::string& path);
 // IsWow64Process answers TRUE: a 32-bit process on 64-bit Windows. Off by
 // default, as for any process on 32-bit Windows or a 64-bit one.
 void SetWow64(bool wow64);
+// The file is there, PATH as a 64-bit process names it ("C:\WINNT\SysWOW64\x.ocx");
+// no file is there unless told. A wow64 process asking for one in System32
+// sees SysWOW64's, unless it turned that redirection off.
+void AddFile(const std::u16string& path);
 
 }  // namespace platform::sim

@@ -63,6 +63,14 @@ DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
   m.calls.emplace_back(entryPoint);
   if (m.removedEntryPoints.count({library, entryPoint}))
     throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
+  if (auto once = m.failingOnce.find(entryPoint); once != m.failingOnce.end()) {
+    if (once->second.callsBefore-- == 0) {
+      const DWORD status = once->second.status;
+      m.failingOnce.erase(once);
+      m.lastError = status;
+      return status;
+    }
+  }
   const auto failing = m.failingFunctions.find(entryPoint);
   if (failing == m.failingFunctions.end()) return 0;
   m.lastError = failing->second;
@@ -107,6 +115,10 @@ void FailFunction(const std::string& function, DWORD status) {
   Lock()->failingFunctions[function] = status;
 }
 void HealFunction(const std::string& function) { Lock()->failingFunctions.erase(function); }
+void FailOneCall(const std::string& function, int callsBefore, DWORD status) {
+  Lock()->failingOnce[function] = {callsBefore, status};
+}
+bool OneCallFailurePending() { return !Lock()->failingOnce.empty(); }
 DWORD LastError() { return Lock()->lastError; }
 
 void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {

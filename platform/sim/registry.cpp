@@ -366,50 +366,16 @@ std::u16string JoinedPath(const std::u16string& path) {
   return joined;
 }
 
-std::string Utf8(const std::u16string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-void Picture(const RegKey& key, std::vector<std::string>& lines) {
-  const std::string path = Utf8(key.path);
-  lines.push_back("K " + path);
-  for (const auto& [name, value] : key.values) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line = "V " + path + "|" + Utf8(name) + "|" + std::to_string(value.type) + "|";
-    for (BYTE b : value.data) {
-      line += kHex[b >> 4];
-      line += kHex[b & 15];
-    }
-    lines.push_back(std::move(line));
-  }
-  for (const auto& entry : key.subkeys) Picture(*entry.second, lines);
+void Picture(const RegKey& key, std::vector<PictureKey>& keys) {
+  PictureKey picture{key.path, {}};
+  for (const auto& [name, value] : key.values) picture.values.push_back({name, value.type, value.data});
+  keys.push_back(std::move(picture));
+  for (const auto& entry : key.subkeys) Picture(*entry.second, keys);
 }
 
 }  // namespace
 
-std::vector<std::string> RegistryPicture(const std::u16string& path) {
+std::vector<PictureKey> RegistryPicture(const std::u16string& path) {
   auto m = Lock();
   std::shared_ptr<RegKey> node = m->roots.at(reinterpret_cast<ULONG_PTR>(HKEY_LOCAL_MACHINE));
   std::vector<std::u16string> parts;
@@ -419,9 +385,15 @@ std::vector<std::string> RegistryPicture(const std::u16string& path) {
     if (child == node->subkeys.end()) return {};
     node = child->second;
   }
-  std::vector<std::string> lines;
-  Picture(*node, lines);
-  return lines;
+  std::vector<PictureKey> keys;
+  Picture(*node, keys);
+  return keys;
+}
+
+std::u16string RegistryFolded(const std::u16string& name) {
+  std::u16string folded = name;
+  for (char16_t& c : folded) c = RegistryUpcase(c);
+  return folded;
 }
 
 void LimitKeyRights(const std::u16string& path, REGSAM rights) {

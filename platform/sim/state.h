@@ -66,6 +66,11 @@ struct Machine {
   // entry points that cannot be bound; the rights granted under
   // HKEY_LOCAL_MACHINE, by key path.
   std::map<std::string, DWORD> failingFunctions;
+  struct OneFailure {
+    int callsBefore;
+    DWORD status;
+  };
+  std::map<std::string, OneFailure> failingOnce;
   std::set<std::pair<std::string, std::string>> removedEntryPoints;
   std::map<std::u16string, REGSAM, RegistryNameLess> keyRights;
   int registryWritesLeft = -1;  // no limit
@@ -95,6 +100,8 @@ struct Machine {
   std::set<HANDLE> kernelHandles;
   std::string moduleFileName = "C:\\Tools\\Wayfinch.exe";
   bool wow64 = false;
+  bool redirectionOff = false;  // a wow64 process turned its file system redirection off
+  std::set<std::u16string, RegistryNameLess> files;  // as a 64-bit process names them
 
   Machine();
   ULONG_PTR NewHandle() { return nextHandle += 4; }

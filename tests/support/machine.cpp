@@ -42,6 +42,23 @@ std::u16string UniqueName(const std::u16string& stem) {
 std::string Narrow(const std::u16string& text) { return {text.begin(), text.end()}; }
 std::u16string Widen(const std::string& text) { return {text.begin(), text.end()}; }
 
+std::string Utf8(const std::u16string& text) {
+  std::string out;
+  for (char16_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
                                            const std::u16string& name) {
   const std::string ansiPath = platform::ToAnsi(path);

@@ -32,6 +32,7 @@ std::u16string UniqueName(const std::u16string& stem);
 
 std::string Narrow(const std::u16string& text);  // ASCII text only
 std::u16string Widen(const std::string& text);   // ASCII text only
+std::string Utf8(const std::u16string& text);    // for messages; the basic plane
 
 struct StoredValue {
   DWORD type;

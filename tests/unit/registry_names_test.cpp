@@ -78,4 +78,5 @@ SIMULATED_TEST(RegistryNames, AreUtf16ThroughTheAnsiFunctions) {
                 ERROR_SUCCESS);
     }
   }
+  testing_support::ResetMachine();
 }

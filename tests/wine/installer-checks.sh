@@ -138,13 +138,58 @@ registered_values() {
   printf 'EventMessageFile REG_SZ %s\nTypesSupported REG_DWORD 0x7\n' "$message_file"
 }
 
-# A key that names its own message file as an expandable string, as
-# PowerShell's New-EventLog writes it: setups and control leave it alone.
-foreign_source="Kept By Others"
+# Keys a setup must leave alone, each of another kind, named in every good
+# list: a source that names its own message file as an expandable string,
+# as PowerShell's New-EventLog writes it; one that names none but has
+# supported types and a category file of its own; a source of the System
+# log; and a log of a program's own.
+logs_key='HKLM\System\CurrentControlSet\Services\EventLog'
+foreign_source="Kept By Others" categories_source="Categories Only"
+system_source="Nightly Job" own_log="Billing Log"
 foreign_values=$'EventMessageFile REG_EXPAND_SZ %SystemRoot%\\other.dll'
-add_foreign_source() {
-  wine reg add "$sources_key\\$foreign_source" /v EventMessageFile /t REG_EXPAND_SZ \
-    /d '%SystemRoot%\other.dll' /f $REG_VIEW </dev/null >/dev/null 2>&1
+add_foreign_sources() {
+  local add=(wine reg add) end=(/f $REG_VIEW)
+  "${add[@]}" "$sources_key\\$foreign_source" /v EventMessageFile /t REG_EXPAND_SZ \
+    /d '%SystemRoot%\other.dll' "${end[@]}" </dev/null >/dev/null 2>&1
+  "${add[@]}" "$sources_key\\$categories_source" /v TypesSupported /t REG_DWORD /d 31 "${end[@]}" \
+    </dev/null >/dev/null 2>&1
+  "${add[@]}" "$sources_key\\$categories_source" /v CategoryMessageFile /t REG_EXPAND_SZ \
+    /d '%SystemRoot%\other.dll' "${end[@]}" </dev/null >/dev/null 2>&1
+  "${add[@]}" "$logs_key\\System\\$system_source" /v EventMessageFile /t REG_EXPAND_SZ \
+    /d '%SystemRoot%\other.dll' "${end[@]}" </dev/null >/dev/null 2>&1
+  "${add[@]}" "$logs_key\\$own_log" /v MaxSize /t REG_DWORD /d 524288 "${end[@]}" </dev/null >/dev/null 2>&1
+  foreign_before=$(foreign_keys)
+}
+# Every value of those keys, and whether the Application log has keys of the
+# other log's source and the log's name.
+foreign_keys() {
+  local key
+  for key in "$sources_key\\$foreign_source" "$sources_key\\$categories_source" \
+             "$logs_key\\System\\$system_source" "$logs_key\\$own_log"; do
+    echo "$key"
+    { wine "${REG_PROGRAM:-reg}" query "$key" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' | grep REG_ | sort
+  done
+  reg_has_key "$sources_key\\$system_source" && echo "Application has $system_source"
+  reg_has_key "$sources_key\\$own_log" && echo "Application has $own_log"
+  return 0
+}
+check_foreign_untouched() {
+  ok '[ "$(foreign_keys)" = "$foreign_before" ]' \
+     "other programs' keys, another log's source and a log's name left as they were"
+  [ "$(foreign_keys)" = "$foreign_before" ] || diff <(echo "$foreign_before") <(foreign_keys) >&2 || true
+}
+# What a setup says of each (its log, Setup's details, the helper's report).
+left_alone_words=(
+  "\"$foreign_source\" was left as it is: its key belongs to another program"
+  "\"$categories_source\" was left as it is: its key belongs to another program"
+  "\"$system_source\" was left as it is: it is a source of the log \"System\""
+  "\"$own_log\" was left as it is: it is the name of a log"
+)
+check_says_left_alone() {  # check_says_left_alone FILE
+  local words said=$1
+  for words in "${left_alone_words[@]}"; do
+    ok 'grep -aqF "$words" "$said"' "it says: ${words:0:70}"
+  done
 }
 
 # Every bad list a setup must refuse before it writes anything, with the
@@ -157,47 +202,43 @@ bad_source_lists=(
   "Billing;$(printf 'n%.0s' {1..256})|it has 256 characters"
   "Billing;請求|cannot be registered: the character U+8ACB has no place in this computer's code page"
 )
-good_source_list=" Billing ;Nightly Backup;billing;$foreign_source"
+good_source_list=" Billing ;Nightly Backup;billing;$foreign_source;$categories_source;$system_source;$own_log"
 good_sources=("Billing" "Nightly Backup")
 
-# check_registered NAME...: each registered as the control registers it.
+# check_registered NAME...: each registered as a setup registers it.
 check_registered() {
   local name
   for name in "$@"; do
     ok '[ "$(source_values "$name")" = "$(registered_values)" ]' \
-       "source '$name' registered as the control registers it ($(source_values "$name" | tr '\n' ' '))"
+       "source '$name' registered as a setup registers it ($(source_values "$name" | tr '\n' ' '))"
   done
 }
 
-# check_sources_written: what the good list wrote, the foreign key untouched.
+# check_sources_written: what the good list wrote, and nothing of another's.
 check_sources_written() {
   check_registered "${good_sources[@]}"
-  ok '[ "$(source_values "$foreign_source")" = "$foreign_values" ]' "source '$foreign_source' left as it was"
+  check_foreign_untouched
 }
 
-# A run that fails at its last source, whose key is there and refuses writing
-# ($locker: lock_key). Before it come a new source, a key with a value of its
-# own but no message file, and the foreign source. Setup must take back the
-# new key and the values it added, and nothing else.
-locked_source="Locked Name" own_values_source="Has Own Values"
-own_values='CategoryCount REG_DWORD 0x3' locked_values='CategoryCount REG_DWORD 0x5'
-take_back_list="First Name;$own_values_source;$foreign_source;$locked_source"
-add_take_back_keys() {
-  wine reg add "$sources_key\\$own_values_source" /v CategoryCount /t REG_DWORD /d 3 /f $REG_VIEW \
-    </dev/null >/dev/null 2>&1
-  wine reg add "$sources_key\\$locked_source" /v CategoryCount /t REG_DWORD /d 5 /f $REG_VIEW \
+# A source of Scribbet's whose key refuses writing ($locker: lock_key): a run
+# that names it is refused before it changes anything.
+locked_source="Locked Name"
+locked_values=$'EventMessageFile REG_SZ %SystemRoot%\\System32\\Scribbet.ocx\nTypesSupported REG_DWORD 0x5'
+locked_list="First Name;$categories_source;$locked_source"
+add_locked_source() {
+  wine reg add "$sources_key\\$locked_source" /v EventMessageFile /t REG_SZ \
+    /d '%SystemRoot%\System32\Scribbet.ocx' /f $REG_VIEW </dev/null >/dev/null 2>&1
+  wine reg add "$sources_key\\$locked_source" /v TypesSupported /t REG_DWORD /d 5 /f $REG_VIEW \
     </dev/null >/dev/null 2>&1
   ok 'wine "$locker" "${sources_key#HKLM\\}\\$locked_source" >/dev/null 2>&1' "the key '$locked_source' locked"
   ok '! wine reg add "$sources_key\\$locked_source" /v Probe /t REG_SZ /d x /f $REG_VIEW >/dev/null 2>&1' \
      "the key '$locked_source' refuses writing"
 }
-check_taken_back() {
-  ok '! reg_has_key "$sources_key\\First Name"' "the new source 'First Name' taken back"
-  ok '[ "$(source_values "$own_values_source")" = "$own_values" ]' \
-     "'$own_values_source' keeps its own value, and only it ($(source_values "$own_values_source" | tr '\n' ' '))"
+check_nothing_written() {
+  ok '! reg_has_key "$sources_key\\First Name"' "no key for the new source 'First Name'"
   ok '[ "$(source_values "$locked_source")" = "$locked_values" ]' \
      "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))"
-  ok '[ "$(source_values "$foreign_source")" = "$foreign_values" ]' "source '$foreign_source' left as it was"
+  check_foreign_untouched
 }
 
 # check_no_sources LIST: none of the list's names has a key.

@@ -19,20 +19,21 @@ struct OptionCase {
   const char* what;
   std::u16string commandLine;
   std::optional<std::u16string> list;  // nothing: no option given
-  bool refused = false;
+  std::u16string refusal;  // a part of the message, when refused
 };
 
 const std::u16string kSetup = u"\"C:\\Users\\Ann Lee\\Downloads\\Scribbet-setup-x86.exe\" ";
 
 const std::vector<OptionCase> kCases = {
     {"a name with a slash", kSetup + u"/S /SOURCES=Backup/Restore;Payroll", u"Backup/Restore;Payroll"},
-    {"blanks and slashes to the end of the line", kSetup + u"/SOURCES=Nightly Backup;A/B /C;Payroll  ",
-     u"Nightly Backup;A/B /C;Payroll"},
+    {"blanks inside names, to the end of the line", kSetup + u"/SOURCES=Nightly Backup;Payroll  ",
+     u"Nightly Backup;Payroll"},
+    {"unquoted, up to Setup's next switch", kSetup + u"/SOURCES=Billing /S", u"Billing"},
     {"quoted whole, as programs pass an argument with blanks", kSetup + u"/S \"/SOURCES=A b;C/D\"", u"A b;C/D"},
     {"quoted whole, options after it", kSetup + u"\"/SOURCES=A b;C/D\" /S", u"A b;C/D"},
-    {"the value quoted", kSetup + u"/S /SOURCES=\"A b;C/D\"", u"A b;C/D"},
+    {"the value quoted, a switch after it", kSetup + u"/SOURCES=\"Nightly Backup\" /S", u"Nightly Backup"},
+    {"inside quotes a blank and a slash are the name's", kSetup + u"/S /SOURCES=\"A/B /C;D\"", u"A/B /C;D"},
     {"a quote mark inside a name", kSetup + u"/S /SOURCES=Bob's Tools;Nightly", u"Bob's Tools;Nightly"},
-    {"a double quote inside a name", kSetup + u"/SOURCES=The \"Big\" One;Nightly", u"The \"Big\" One;Nightly"},
     {"the folder after it stays the folder's", kSetup + u"/S /SOURCES=A;B/C /D=C:\\Program Files\\Scribbet", u"A;B/C"},
     {"in any letter case", kSetup + u"/s /sources=Billing", u"Billing"},
     {"given with nothing", kSetup + u"/S /SOURCES=", u""},
@@ -42,14 +43,21 @@ const std::vector<OptionCase> kCases = {
     {"only inside the program's name", u"\"C:\\x /SOURCES=A\\setup.exe\" /S", std::nullopt},
     {"only inside another option's value", kSetup + u"/NAME=/SOURCES=A", std::nullopt},
     {"only inside a quoted argument", kSetup + u"\"/X /SOURCES=A\"", std::nullopt},
-    {"given twice", kSetup + u"/SOURCES=A /SOURCES=B", std::nullopt, true},
-    {"given twice, quoted whole", kSetup + u"\"/SOURCES=A\" \"/SOURCES=B\"", std::nullopt, true},
+    {"given twice", kSetup + u"/SOURCES=A /SOURCES=B", std::nullopt, u"/SOURCES= is given more than once"},
+    {"given twice, quoted whole", kSetup + u"\"/SOURCES=A\" \"/SOURCES=B\"", std::nullopt,
+     u"/SOURCES= is given more than once"},
+    {"a quote never closed", kSetup + u"/SOURCES=\"Nightly Backup /S", std::nullopt, u"never closed"},
+    {"quoted whole, never closed", kSetup + u"\"/SOURCES=Nightly Backup /S", std::nullopt, u"never closed"},
+    {"a double quote inside a name", kSetup + u"/SOURCES=The \"Big\" One;Nightly", std::nullopt,
+     u"a quote mark inside a name"},
+    {"text right after the closing quote", kSetup + u"/SOURCES=\"A\"B /S", std::nullopt,
+     u"right after its closing quote mark"},
 };
 
 TEST(SourcesOption, ReadsEachCommandLine) {
   for (const OptionCase& c : kCases) {
     SCOPED_TRACE(c.what);
-    if (!c.refused) {
+    if (c.refusal.empty()) {
       EXPECT_EQ(SourcesOption(c.commandLine), c.list);
       continue;
     }
@@ -57,7 +65,7 @@ TEST(SourcesOption, ReadsEachCommandLine) {
       SourcesOption(c.commandLine);
       ADD_FAILURE() << "accepted";
     } catch (const SourceListError& error) {
-      EXPECT_NE(error.message().find(u"/SOURCES= is given more than once"), std::u16string::npos);
+      EXPECT_NE(error.message().find(c.refusal), std::u16string::npos);
     }
   }
 }

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "platform/ansi.h"
+#include "tests/support/machine.h"
 
 namespace {
 
 using scribbet::setup::ParseSourceList;
 using scribbet::setup::SourceListError;
+using testing_support::Utf8;
 
 struct ListCase {
   const char* what;
@@ -22,22 +24,6 @@ struct ListCase {
   std::u16string refusal;             // a part of the message, when refused
 };
 
-std::string Utf8(const std::u16string& text) {
-  std::string out;
-  for (char16_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 const std::u16string k255(255, u'n');
 const std::u16string k256(256, u'n');

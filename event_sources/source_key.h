@@ -1,7 +1,9 @@
-// What a registered event source holds: its key below HKEY_LOCAL_MACHINE and
-// the two values in it, each with its name and type. The control writes them
-// on a source's first use, both setups write them for the sources named at
-// setup, and help.htm's reg add lines spell the same for doing it by hand.
+// What a registered event source is: its key below HKEY_LOCAL_MACHINE, in the
+// Application log's part of the event log's key, and the two values in it,
+// each with its name and type. The control writes them on a source's first
+// use, both setups write them for the sources named at setup, the event-log
+// reader finds a source's message file by them, and help.htm's reg add lines
+// spell the same for doing it by hand.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,15 @@ namespace scribbet {
 // Where a source's key lives, below HKEY_LOCAL_MACHINE.
 inline constexpr char16_t kSourceKeyPrefix[] =
     u"System\\CurrentControlSet\\Services\\EventLog\\Application\\";
+// Its parts: the event log's key, which holds one key per log (Application,
+// System, Security and the logs programs add), and the log's name. Every
+// log's key holds one key per source of that log.
+inline constexpr std::u16string_view kApplicationSources{kSourceKeyPrefix,
+                                                         std::size(kSourceKeyPrefix) - 2};
+inline constexpr std::u16string_view kEventLogKey =
+    kApplicationSources.substr(0, kApplicationSources.rfind(u'\\'));
+inline constexpr std::u16string_view kApplicationLog =
+    kApplicationSources.substr(kEventLogKey.size() + 1);
 
 // The file an event viewer takes the entry's text from: the control itself,
 // in the system directory, where a viewer looks for message 1.
