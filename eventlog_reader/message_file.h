@@ -1,8 +1,9 @@
 // How an event viewer finds the text of an entry: the source's key under
 // HKEY_LOCAL_MACHINE names the message file, the name is expanded, the file
 // is loaded as data and the entry's message formatted from it with the
-// entry's insertion strings. Header only, on the Windows API alone, so a
-// reader of the other bitness can be compiled from it with nothing else.
+// entry's insertion strings. Header only, on the Windows API and the source
+// key's facts alone, so a reader of the other bitness can be compiled from it
+// with nothing else.
 #pragma once
 
 #include <windows.h>
@@ -10,17 +11,21 @@
 #include <string>
 #include <vector>
 
+#include "event_sources/source_key.h"
+
 namespace eventlog_reader {
 
 // The source's "EventMessageFile" value as stored, or "" when there is none.
 inline std::string MessageFileValue(const std::string& source) {
-  const std::string key = "System\\CurrentControlSet\\Services\\EventLog\\Application\\" + source;
+  const std::u16string_view prefix = scribbet::kSourceKeyPrefix;  // plain ASCII
+  const std::string key = std::string(prefix.begin(), prefix.end()) + source;
   char value[MAX_PATH] = {};
   DWORD size = sizeof value - 1;
   HKEY opened = nullptr;
   if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &opened)) return {};
-  ::RegQueryValueExA(opened, "EventMessageFile", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                     &size);
+  const std::u16string_view name = scribbet::kMessageFileValue;
+  ::RegQueryValueExA(opened, std::string(name.begin(), name.end()).c_str(), nullptr, nullptr,
+                     reinterpret_cast<BYTE*>(value), &size);
   ::RegCloseKey(opened);
   return value;
 }

@@ -182,10 +182,10 @@ Section "Uninstall"
     Abort
   ${EndIf}
   ; Removing a source's key would leave the entries it wrote without their text.
-  DetailPrint "Event sources kept under HKLM\${EVENT_SOURCES_KEY}"
+  DetailPrint "Event sources kept in the registry, where the event log finds them"
   MessageBox MB_OK|MB_ICONINFORMATION "Scribbet has been removed.$\n$\n\
-    The event sources that programs registered through Scribbet were left in place, under \
-    HKEY_LOCAL_MACHINE\${EVENT_SOURCES_KEY}, because removing them would make the entries \
+    The event sources that programs registered through Scribbet were left in place in the \
+    registry, under the Application log's key, because removing them would make the entries \
     already in the Application log unreadable; installing Scribbet again makes those entries \
     readable again.$\n$\nTo remove a source by hand, clear the Application log and then delete \
     the source's key with the Registry Editor, as the section $\"Removing event sources$\" of \

@@ -8,7 +8,6 @@
 !define MENU_FOLDER "Scribbet${ARCH_SUFFIX}"
 !define MENU_LAUNCHER "Scribbet Info.lnk"
 !define MENU_HELP "Scribbet Help.lnk"
-!define EVENT_SOURCES_KEY "System\CurrentControlSet\Services\EventLog\Application"
 
 ; Exit codes of a silent run beyond NSIS's own (1 cancelled, 2 aborted), so a
 ; script that installs Scribbet can tell why it did not happen.
