@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "event_sources/registry_reading.h"
 #include "event_sources/source_key.h"
 #include "installer/sources/source_list.h"
 #include "installer/sources/sources_check.h"
@@ -45,12 +46,8 @@ const std::vector<Name> kOwnLogs = {{{u"Billing Log", u"BILLING LOG"}, false},
 const std::vector<Name> kSystemLogs = {{{u"System", u"system"}, false},
                                        {{u"Security"}, false}};
 
-std::u16string Path(std::u16string_view parent, const std::u16string& name) {
-  std::u16string path(parent);
-  return path + u'\\' + name;
-}
-std::u16string LogPath(const std::u16string& log) { return Path(scribbet::kEventLogKey, log); }
-
+using scribbet::sources::KeyPath;
+std::u16string LogPath(const std::u16string& log) { return KeyPath(scribbet::kEventLogKey, log); }
 
 std::vector<std::uint8_t> Bytes(const std::string& text) {
   std::vector<std::uint8_t> bytes(text.begin(), text.end());
@@ -132,7 +129,7 @@ std::vector<sim::PictureValue> Case::RandomValues() {
 
 void Case::Plant(const Name& name, const std::vector<std::u16string>& logs) {
   const std::u16string application(scribbet::kApplicationSources);
-  const std::u16string key = Path(application, Spelling(name));
+  const std::u16string key = KeyPath(application, Spelling(name));
   Planted planted;
   switch (Choose(7)) {
     case 0:  // Scribbet's, of either architecture, as either string type
@@ -154,12 +151,12 @@ void Case::Plant(const Name& name, const std::vector<std::u16string>& logs) {
     case 3:  // another program's that names no message file
       Make(key, {{u"TypesSupported", REG_DWORD, {31, 0, 0, 0}},
                  {u"CategoryMessageFile", REG_EXPAND_SZ, Bytes("%SystemRoot%\\other.dll")}});
-      if (OneIn(2)) Make(Path(key, u"Inside"), RandomValues());
+      if (OneIn(2)) Make(KeyPath(key, u"Inside"), RandomValues());
       planted = {false, true};
       break;
     case 4: {  // another log's
       const std::u16string& log = Pick(logs);
-      Make(Path(LogPath(log == u"Application" ? u"System" : log), Spelling(name)), RandomValues());
+      Make(KeyPath(LogPath(log == u"Application" ? u"System" : log), Spelling(name)), RandomValues());
       planted.theSetups = false;
       break;
     }
@@ -195,7 +192,7 @@ void Case::Build() {
   for (const auto& log : logs) Make(LogPath(log), {});
   // Keys outside the sources named, that no run may touch either.
   Make(u"Software\\Corvenna\\Other", RandomValues());
-  Make(Path(LogPath(u"System"), u"Service Control Manager"), RandomValues());
+  Make(KeyPath(LogPath(u"System"), u"Service Control Manager"), RandomValues());
   for (const Name& name : kSourceNames)
     if (Usable(name)) Plant(name, logs);
   // A standard user may write nothing under HKEY_LOCAL_MACHINE, and the
@@ -241,7 +238,7 @@ std::string Case::Check(const std::vector<sim::PictureKey>& before,
   for (const auto& first : listed_) {
     const auto planted = planted_.find(first);
     if (planted == planted_.end() || !planted->second.theSetups) continue;
-    own.insert(sim::RegistryFolded(Path(scribbet::kApplicationSources, first)));
+    own.insert(sim::RegistryFolded(KeyPath(scribbet::kApplicationSources, first)));
     if (!Writable(planted->second)) shouldSucceed = false;
   }
   if (!succeeded) {
