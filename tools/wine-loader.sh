@@ -1,6 +1,6 @@
 # Which Wine loader runs a prefix, and whether this machine runs 32-bit
 # programs at all. Sourced by tools/wine and the scripts that need to know;
-# this is the one place that names the loaders.
+# this is the one place that names the loaders and Wine's server.
 #
 # Debian's "wine" wrapper picks the 32-bit loader whenever wine32 is
 # installed, and that loader then starts the 64-bit one for a 64-bit prefix.
@@ -15,6 +15,9 @@
 
 wine_loader64=/usr/lib/wine/wine64
 wine_loader32=/usr/lib/wine/wine
+# Debian's server wrapper: the 64-bit server where both are installed, which
+# serves prefixes of either architecture.
+wine_server_program=/usr/lib/wine/wineserver
 wine_scratch=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build
 # Where tools/bootstrap says why it could not install 32-bit Wine, with what
 # the machine's package lists were then: a fact about the machine, so every
@@ -121,6 +124,22 @@ wine_loader_for() {
     win64) printf '%s\n' "$wine_loader64" ;;
     *)     printf '%s\n' "$wine_loader32" ;;
   esac
+}
+
+# wine_server ARGS...: Wine's server for $WINEPREFIX, given ARGS (-w waits
+# for it to end, -p keeps it running, -k ends it).
+wine_server() { "$wine_server_program" "$@"; }
+
+# wine_server_stop [PREFIX...]: ends the wine server of each PREFIX, or of
+# $WINEPREFIX without one, whether or not one runs, saying nothing; never
+# fails, so it may end a test under set -e or in a trap.
+wine_server_stop() {
+  local prefix
+  [ $# -gt 0 ] || set -- "${WINEPREFIX:-}"
+  for prefix in "$@"; do
+    [ -n "$prefix" ] || continue
+    WINEPREFIX=$prefix wine_server -k >/dev/null 2>&1 </dev/null || true
+  done
 }
 
 # wine_arch [PROGRAM [BUILD-DIR]]: exports WINEARCH, the architecture (win32
