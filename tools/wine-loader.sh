@@ -78,7 +78,7 @@ wine32_runs() {
     if said=$("$wine_loader32" --version 2>&1 </dev/null); then
       SCRIBBET_WINE32=yes
     elif ! wine32_kernel_runs; then
-      SCRIBBET_WINE32="no: the kernel runs no 32-bit programs (a 32-bit x86 program fails with \"Exec format error\")"
+      SCRIBBET_WINE32="no: the kernel runs no 32-bit programs: a 32-bit x86 program fails with \"Exec format error\""
     elif [ ! -e "$wine_loader32" ] && [ -s "$wine32_note" ]; then
       # tools/bootstrap could not install it, and said why.
       SCRIBBET_WINE32="no: $(head -n 1 "$wine32_note")"
