@@ -1,9 +1,9 @@
 // A source's key as another program may have left it: no key, a value where
 // the key should be, the key with any values of any type and size (and keys
 // below it), or no Application key at all; then WriteEvent under that
-// source's name. Whatever is there, the call leaves nothing open and the
-// entry is written; a key that names a message file is left as it was, and
-// a key that does not is registered.
+// source's name, on Windows before Vista or since. Whatever is there, the
+// call leaves nothing open and the entry is written; a key that names a
+// message file is left as it was, and a key that does not is registered.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <strings.h>
@@ -15,6 +15,7 @@
 
 #include "control/Scribbet.h"
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/limits_oracle.h"
 #include "platform/ansi.h"
 #include "platform/handles.h"
 #include "platform/sim/control.h"
@@ -129,16 +130,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::optional<Value>> before;
   for (const std::string& valueName : names) before.push_back(Read(keyPath, valueName));
   const bool namedAMessageFile = Read(keyPath, "EventMessageFile").has_value();
+  const fuzzing::WindowsVersion version = fuzzing::PickWindowsVersion(input);
 
   scribbet::Scribbet control;
   std::u16string message = u"fuzzed key", nameArg = name;
+  const bool fits = fuzzing::EntryFits(version, message.size(), message.size() + 1);
   std::int16_t type = typeOfEvent;
   const std::int16_t result = control.WriteEvent(message, type, nameArg);
 
   fuzzing::RequireNothingOpen();
-  const bool valid = typeOfEvent >= 1 && typeOfEvent <= 3;
-  Require(result == (valid ? 1 : 0), "the result is not whether the entry was written");
-  Require(platform::sim::Reports().size() == (valid ? 1u : 0u),
+  const bool entryWritten = typeOfEvent >= 1 && typeOfEvent <= 3 && fits;
+  Require(result == (entryWritten ? 1 : 0), "the result is not whether the entry was written");
+  Require(platform::sim::Reports().size() == (entryWritten ? 1u : 0u),
           "an entry the log accepts was not written");
   // The control writes its two values and nothing else; a source that
   // already names a message file keeps its key exactly as it was.

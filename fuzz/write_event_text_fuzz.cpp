@@ -1,8 +1,10 @@
 // WriteEvent's message and source name as any UTF-16 at all (surrogates
 // without partners, NULs, texts of hundreds of thousands of characters)
-// under the code pages 1252, 1251, 932 and 936. The entry carries the text
-// as the code page converts it, and what comes back to the caller is the
-// page's round trip, both as iconv makes them on its own.
+// under the code pages 1252, 1251, 932 and 936, on Windows before Vista and
+// since. The entry is written exactly when the documented limits take the
+// message; it carries the text as the code page converts it, and what comes
+// back to the caller is the page's round trip, written or not, both as iconv
+// makes them on its own.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "control/Scribbet.h"
 #include "fuzz/code_page_oracle.h"
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/limits_oracle.h"
 #include "platform/sim/control.h"
 
 using fuzzing::Require;
@@ -58,14 +61,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string name = Text(input, 1);
   const std::u16string message =
       Text(input, long_message ? input.ConsumeIntegralInRange<std::size_t>(1, kMostRepeats) : 1);
+  const fuzzing::WindowsVersion version = fuzzing::PickWindowsVersion(input);
 
   scribbet::Scribbet control;
   std::u16string messageArg = message, nameArg = name;
   std::int16_t type = typeOfEvent;
   const std::int16_t result = control.WriteEvent(messageArg, type, nameArg);
 
+  // The message is counted as it comes back from the page, up to its first
+  // zero; its data is the whole buffer.
+  const std::string ansiMessage = fuzzing::CodePageBytes(page, message);
+  const std::size_t characters = fuzzing::CodePageText(page, UpToZero(ansiMessage)).size();
+  const std::size_t dataSize = std::max(message.size() + 1, ansiMessage.size() + 1);
+  const bool fits = fuzzing::EntryFits(version, characters, dataSize);
+
   fuzzing::RequireNothingOpen();
-  Require(result == 1, "the log accepts every entry here, and the result is not 1");
+  Require(result == (fits ? 1 : 0), "the result is not whether the limits take the entry");
   Require(type == (typeOfEvent == 3 ? 4 : typeOfEvent), "the type written back");
   const std::u16string source = name.empty() ? u"Scribbet" : name;
   Require(nameArg == Back(page, source), "the name written back is not the page's round trip");
@@ -73,13 +84,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the message written back is not the page's round trip");
 
   const auto reports = platform::sim::Reports();
-  Require(reports.size() == 1, "one entry per call");
-  const std::string ansiMessage = fuzzing::CodePageBytes(page, message);
+  Require(reports.size() == (fits ? 1u : 0u), "one entry when the limits take it, else none");
+  if (!fits) return 0;
   Require(reports[0].strings.size() == 1 && reports[0].strings[0] == UpToZero(ansiMessage),
           "the entry's text is not the message in the code page");
   Require(reports[0].sourceName == UpToZero(fuzzing::CodePageBytes(page, source)),
           "the entry's source is not the name in the code page");
-  const std::size_t dataSize = std::max(message.size() + 1, ansiMessage.size() + 1);
   Require(reports[0].data.size() == dataSize, "the entry's data size");
   Require(std::equal(ansiMessage.begin(), ansiMessage.end(), reports[0].data.begin(),
                      [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }) &&

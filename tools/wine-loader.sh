@@ -1,6 +1,6 @@
 # Which Wine loader runs a prefix, and whether this machine runs 32-bit
 # programs at all. Sourced by tools/wine and the scripts that need to know;
-# this is the one place that names the loaders.
+# this is the one place that names the loaders and Wine's server.
 #
 # Debian's "wine" wrapper picks the 32-bit loader whenever wine32 is
 # installed, and that loader then starts the 64-bit one for a 64-bit prefix.
@@ -9,13 +9,20 @@
 #
 # tools/without-wine32 makes such a machine for one command: every 32-bit
 # loader Wine has is replaced, in a private mount namespace, by a program the
-# kernel refuses. SCRIBBET_WINE32 carries the answer of wine32_runs to child processes, so a
-# test run asks the kernel once: "yes", or "no: REASON".
+# kernel refuses. SCRIBBET_WINE32 carries the answer of wine32_runs to child
+# processes, and SCRIBBET_KERNEL32 that of wine32_kernel_runs, so a test run
+# asks once: "yes", or "no: REASON" and "yes" or "no".
 
 wine_loader64=/usr/lib/wine/wine64
-# Where tools/bootstrap says why it could not install 32-bit Wine.
-wine32_note=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine32-unavailable
 wine_loader32=/usr/lib/wine/wine
+# Debian's server wrapper: the 64-bit server where both are installed, which
+# serves prefixes of either architecture.
+wine_server_program=/usr/lib/wine/wineserver
+wine_scratch=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build
+# Where tools/bootstrap says why it could not install 32-bit Wine, with what
+# the machine's package lists were then: a fact about the machine, so every
+# checkout on it reads the same answer (tools/bootstrap --retry asks again).
+wine32_note=${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/scribbet/wine32-unavailable
 
 # What WINEDEBUG names so that Wine's trace shows what the event log was
 # given (eventlog_reader/wine-trace-channels, which the parser reads too).
@@ -26,16 +33,57 @@ wine_trace_debug=+$wine_trace_string_channel,fixme+$wine_trace_call_channel
 # programs; CTest reports it as skipped (SKIP_RETURN_CODE) for those tests only.
 wine32_skip_status=77
 
+# wine32_probe FILE: writes the smallest 32-bit x86 Linux program there is
+# into FILE: one ELF header, one loaded segment, and exit(42) through int 0x80.
+wine32_probe() {
+  # ELF header: 32-bit, little-endian, an executable for i386 (3), starting
+  # at 0x08048054, its one program header at offset 52.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$1"
+  printf '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' >>"$1"
+  printf '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00' >>"$1"
+  # Program header: the whole file (96 bytes), loaded readable and
+  # executable at 0x08048000.
+  printf '\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' >>"$1"
+  printf '\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' >>"$1"
+  # mov eax, 1 (exit); mov ebx, 42; int 0x80
+  printf '\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >>"$1"
+  chmod 755 "$1"
+}
+
+# wine32_kernel_runs: true unless the kernel refuses 32-bit x86 programs
+# ("Exec format error" for the probe above); the answer in SCRIBBET_KERNEL32.
+# A probe that cannot be tried for another reason is no answer: then the
+# kernel is not blamed.
+wine32_kernel_runs() {
+  if [ -z "${SCRIBBET_KERNEL32:-}" ]; then
+    local probe said status=0
+    mkdir -p "$wine_scratch"
+    probe=$(mktemp "$wine_scratch/i386-probe.XXXXXX")
+    wine32_probe "$probe"
+    said=$("$probe" 2>&1 </dev/null) || status=$?
+    rm -f "$probe"
+    SCRIBBET_KERNEL32=yes
+    [ "$status" -eq 42 ] || [[ $said != *"Exec format error"* ]] || SCRIBBET_KERNEL32=no
+    export SCRIBBET_KERNEL32
+  fi
+  [ "$SCRIBBET_KERNEL32" = yes ]
+}
+
 # wine32_runs: true where 32-bit programs run; otherwise false, with the
-# reason in SCRIBBET_WINE32.
+# reason in SCRIBBET_WINE32: the kernel's refusal comes first, since no
+# package helps there; then why 32-bit Wine is missing, or how it fails.
 wine32_runs() {
   if [ -z "${SCRIBBET_WINE32:-}" ]; then
     local said
     if said=$("$wine_loader32" --version 2>&1 </dev/null); then
       SCRIBBET_WINE32=yes
-    elif [ -s "$wine32_note" ]; then
+    elif ! wine32_kernel_runs; then
+      SCRIBBET_WINE32="no: the kernel runs no 32-bit programs: a 32-bit x86 program fails with \"Exec format error\""
+    elif [ ! -e "$wine_loader32" ] && [ -s "$wine32_note" ]; then
       # tools/bootstrap could not install it, and said why.
       SCRIBBET_WINE32="no: $(head -n 1 "$wine32_note")"
+    elif [ ! -e "$wine_loader32" ]; then
+      SCRIBBET_WINE32="no: 32-bit Wine is not installed ($wine_loader32 is missing)"
     else
       # The shell's own words end with the system's: "Exec format error".
       said=$(printf '%s' "$said" | tail -n 1)
@@ -44,6 +92,15 @@ wine32_runs() {
     export SCRIBBET_WINE32
   fi
   [ "$SCRIBBET_WINE32" = yes ]
+}
+
+# wine32_unverified_line: where the kernel runs 32-bit programs but they
+# cannot run here, the one line that says the x86 build went untested;
+# nothing elsewhere.
+wine32_unverified_line() {
+  wine32_runs || ! wine32_kernel_runs ||
+    printf 'x86 not verified: this kernel runs 32-bit programs, but the tests that need them were skipped (%s)\n' \
+      "${SCRIBBET_WINE32#no: }"
 }
 
 # wine32_skip_line: the one line a test that needs 32-bit programs prints
@@ -67,6 +124,22 @@ wine_loader_for() {
     win64) printf '%s\n' "$wine_loader64" ;;
     *)     printf '%s\n' "$wine_loader32" ;;
   esac
+}
+
+# wine_server ARGS...: Wine's server for $WINEPREFIX, given ARGS (-w waits
+# for it to end, -p keeps it running, -k ends it).
+wine_server() { "$wine_server_program" "$@"; }
+
+# wine_server_stop [PREFIX...]: ends the wine server of each PREFIX, or of
+# $WINEPREFIX without one, whether or not one runs, saying nothing; never
+# fails, so it may end a test under set -e or in a trap.
+wine_server_stop() {
+  local prefix
+  [ $# -gt 0 ] || set -- "${WINEPREFIX:-}"
+  for prefix in "$@"; do
+    [ -n "$prefix" ] || continue
+    WINEPREFIX=$prefix wine_server -k >/dev/null 2>&1 </dev/null || true
+  done
 }
 
 # wine_arch [PROGRAM [BUILD-DIR]]: exports WINEARCH, the architecture (win32

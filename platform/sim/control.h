@@ -2,6 +2,7 @@
 // inject, records to read. Only tests and the host build use it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -90,6 +91,8 @@ void SetAnsiCodePage(UINT codePage);
 // characters, where earlier versions take any string a counted wide string
 // holds.
 void SetVersion(DWORD major, DWORD minor, DWORD build, DWORD platformId);
+inline constexpr DWORD kLargestDataSinceVista = 61440;
+inline constexpr std::size_t kLongestInsertionStringSinceVista = 31839;
 void SetWindowsDirectory(const std::string& directory);
 void SetSystemDirectory(const std::string& directory);
 

@@ -4,16 +4,13 @@
 #include <algorithm>
 
 #include "platform/ansi.h"
+#include "platform/sim/control.h"
 #include "platform/sim/state.h"
 
 namespace platform {
 namespace {
 
 constexpr char kAdvapi32[] = "advapi32.dll";
-// What Vista's event log takes of one report: the data its RPC interface
-// bounds, and insertion strings of at most this many characters.
-constexpr DWORD kLargestDataSinceVista = 61440;
-constexpr std::size_t kLongestInsertionStringSinceVista = 31839;
 
 bool VistaOrLater(const OSVERSIONINFOA& version) {
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6;
@@ -46,11 +43,11 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
   if ((stringCount && !strings) || (dataSize && !data) || longest > kLongestInsertionString)
     return FALSE;
   if (VistaOrLater(m->version)) {
-    if (dataSize > kLargestDataSinceVista) {
+    if (dataSize > sim::kLargestDataSinceVista) {
       m->lastError = RPC_S_INVALID_BOUND;
       return FALSE;
     }
-    if (longest > kLongestInsertionStringSinceVista) {
+    if (longest > sim::kLongestInsertionStringSinceVista) {
       m->lastError = ERROR_INVALID_PARAMETER;
       return FALSE;
     }

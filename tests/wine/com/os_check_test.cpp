@@ -6,15 +6,26 @@ using namespace com_testing;
 
 namespace {
 
-void SetProbeVersion(const char* version) {
+// One of the probe's own Wine settings: VALUE for NAME in the key SUBKEY of
+// its AppDefaults ("" for the key itself).
+void SetProbeSetting(const std::string& subkey, const char* name, const char* value) {
   HKEY key = nullptr;
-  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER,
-                              "Software\\Wine\\AppDefaults\\os_check_probe.exe", 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &key, nullptr),
+  const std::string path =
+      "Software\\Wine\\AppDefaults\\os_check_probe.exe" + (subkey.empty() ? "" : "\\" + subkey);
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr),
             ERROR_SUCCESS);
-  ::RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                   static_cast<DWORD>(strlen(version) + 1));
+  ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>(strlen(value) + 1));
   ::RegCloseKey(key);
+}
+
+// Each warning box is a window of its own on the display. With no window
+// manager there, Wine waits two seconds for one to take each box away when
+// it closes; the probe's windows are left to Wine alone, so it does not wait.
+void SetProbeVersion(const char* version) {
+  SetProbeSetting("", "Version", version);
+  SetProbeSetting("X11 Driver", "Managed", "N");
 }
 
 // The probe's one line, without its line end.
