@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/entry_points.h"
 #include "platform/ui_types.h"
 
 namespace platform::sim {
@@ -28,7 +29,8 @@ void FailFunction(const std::string& function, DWORD status);
 // The function works again.
 void HealFunction(const std::string& function);
 // The entry point can no longer be bound: calls raise a BindingError.
-void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
+//   sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GlobalFree));
+void RemoveEntryPoint(EntryPoint entryPoint);
 // Every removed entry point can be bound again.
 void RestoreEntryPoints();
 // The status the last simulated call that failed left, as GetLastError would

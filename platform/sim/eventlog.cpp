@@ -9,7 +9,6 @@
 namespace platform {
 namespace {
 
-constexpr char kAdvapi32[] = "advapi32.dll";
 // What Vista's event log takes of one report: the data its RPC interface
 // bounds, and insertion strings of at most this many characters.
 constexpr DWORD kLargestDataSinceVista = 61440;
@@ -23,7 +22,8 @@ bool VistaOrLater(const OSVERSIONINFOA& version) {
 
 HANDLE RegisterEventSourceA(LPCSTR server, LPCSTR source) {
   auto m = sim::Lock();
-  const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegisterEventSourceA");
+  const DWORD failure =
+      sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, RegisterEventSourceA));
   m->sourceOpens.push_back({server ? server : "", source ? source : "", server == nullptr});
   if (failure || !source) return nullptr;
   const ULONG_PTR handle = m->NewHandle();
@@ -40,7 +40,7 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
   for (WORD i = 0; strings && i < stringCount; ++i)
     if (strings[i]) longest = std::max(longest, FromAnsi(strings[i]).size());
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kAdvapi32, "ReportEventA")) return FALSE;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, ReportEventA))) return FALSE;
   auto open = m->eventSources.find(reinterpret_cast<ULONG_PTR>(source));
   if (open == m->eventSources.end()) return FALSE;
   if ((stringCount && !strings) || (dataSize && !data) || longest > kLongestInsertionString)
@@ -67,7 +67,7 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
 
 BOOL DeregisterEventSource(HANDLE source) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kAdvapi32, "DeregisterEventSource")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, DeregisterEventSource))) return {};
   return m->eventSources.erase(reinterpret_cast<ULONG_PTR>(source)) ? TRUE : FALSE;
 }
 

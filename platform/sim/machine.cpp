@@ -37,11 +37,11 @@ static Machine* machine = new Machine();  // lives as long as the process
 
 Locked Lock() { return Locked{std::unique_lock<std::mutex>(machineMutex), *machine}; }
 
-DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
-  m.calls.emplace_back(entryPoint);
-  if (m.removedEntryPoints.count({library, entryPoint}))
-    throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
-  const auto failing = m.failingFunctions.find(entryPoint);
+DWORD Enter(Machine& m, EntryPoint entryPoint) {
+  m.calls.emplace_back(entryPoint.name);
+  if (m.removedEntryPoints.count({entryPoint.library, entryPoint.name}))
+    throw BindingError(ErrorNumber::EntryPointNotFound, entryPoint.library, entryPoint.name);
+  const auto failing = m.failingFunctions.find(entryPoint.name);
   if (failing == m.failingFunctions.end()) return 0;
   m.lastError = failing->second;
   return failing->second;
@@ -87,8 +87,8 @@ void FailFunction(const std::string& function, DWORD status) {
 void HealFunction(const std::string& function) { Lock()->failingFunctions.erase(function); }
 DWORD LastError() { return Lock()->lastError; }
 
-void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {
-  Lock()->removedEntryPoints.insert({library, entryPoint});
+void RemoveEntryPoint(EntryPoint entryPoint) {
+  Lock()->removedEntryPoints.insert({entryPoint.library, entryPoint.name});
 }
 
 void RestoreEntryPoints() { Lock()->removedEntryPoints.clear(); }

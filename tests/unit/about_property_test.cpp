@@ -287,7 +287,7 @@ SIMULATED_TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTries
 SIMULATED_TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {
   // Only the start is trapped: a directory query that cannot even be made
   // reaches whoever called the handler, and no start is tried.
-  sim::RemoveEntryPoint("kernel32", "GetWindowsDirectoryA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetWindowsDirectoryA));
   EXPECT_THROW(page->VisitCorvennaCommand_Click(), platform::BindingError);
   // Through the window the error stops at the window procedure.
   EXPECT_NO_THROW(ClickVisit());

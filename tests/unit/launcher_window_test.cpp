@@ -214,13 +214,13 @@ SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextC
 
 SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
   // The program's folder cannot be found: only the documentation needs it.
-  sim::RemoveEntryPoint("kernel32", "GetModuleFileNameA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetModuleFileNameA));
   Click(wayfinch::kCmdGoId);
   Click(wayfinch::kViewHelpOptionId);
   Click(wayfinch::kCmdGoId);
   EXPECT_EQ(Started(), std::vector<std::string>{kWebCommand});
   // Nor the system directory: both fail, and still the window stays.
-  sim::RemoveEntryPoint("kernel32", "GetSystemDirectoryA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetSystemDirectoryA));
   Click(wayfinch::kCmdGoId);
   ASSERT_EQ(sim::MessageBoxes().size(), 2u);
   for (const auto& box : sim::MessageBoxes()) EXPECT_EQ(box.caption, "Browser Error");
@@ -229,7 +229,7 @@ SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
 
 SIMULATED_TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
   sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
-  sim::RemoveEntryPoint("user32.dll", "MessageBoxA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kUser32, MessageBoxA));
   EXPECT_NO_THROW(Click(wayfinch::kCmdGoId));
   EXPECT_TRUE(form->IsLoaded());
 }

@@ -210,7 +210,7 @@ SIMULATED_TEST_F(ReghackTest, WithoutRightsOnLocalMachineNothingIsWrittenOrRaise
 
 SIMULATED_TEST_F(ReghackTest, QueryValueExLetsNoBindingErrorOut) {
   reg.SetKeyValue(key, u"v", Variant{std::u16string(u"x")}, REG_SZ);
-  platform::sim::RemoveEntryPoint("advapi32.dll", "RegQueryValueExA");
+  platform::sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kAdvapi32, RegQueryValueExA));
   Variant value = kSentinel;
   EXPECT_EQ(reg.QueryValueEx(nullptr, u"v", value), ERROR_PROC_NOT_FOUND);
   EXPECT_EQ(value, kSentinel);
