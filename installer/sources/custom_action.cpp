@@ -13,6 +13,7 @@
 #include "installer/sources/sources_to_register.h"
 #include "platform/msi.h"
 #include "platform/process.h"
+#include "scribbet_names.h"
 #include "shared/source_key.h"
 
 namespace {
@@ -23,7 +24,7 @@ using scribbet::setup::SourcePlan;
 
 // The component the rows belong to: the control's, installed whenever the
 // package is.
-constexpr char16_t kComponent[] = u"Control";
+constexpr char16_t kComponent[] = u"" SCRIBBET_MSI_CONTROL_COMPONENT;
 constexpr int kLocalMachineRoot = 2;  // the Registry table's HKEY_LOCAL_MACHINE
 
 using MsiHandle = platform::unique_msihandle;

@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/handles.h"
 #include "platform/ui.h"
+#include "scribbet_names.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -87,8 +88,8 @@ class AboutPropertyTest : public ::testing::Test {
 };
 
 constexpr char kAboutText[] =
-    "Scribbet OCX v.1.5\r\n"
-    "Copyright (c) 1999-2001 Corvenna Software. All rights reserved.\r\n"
+    "Scribbet OCX v." SCRIBBET_SHORT_VERSION "\r\n"
+    "Copyright (c) 1999-2001 " SCRIBBET_MAKER ". All rights reserved.\r\n"
     "\r\n"
     "Scribbet writes entries into the Application event log of Windows NT with one call, "
     "WriteEvent. The first time your program uses a source name, Scribbet registers it with "
@@ -119,7 +120,8 @@ TEST_F(AboutPropertyTest, InitializeShowsTheAboutTextWithOneEmptyLineAndNoTraili
 }
 
 TEST_F(AboutPropertyTest, TheOtherControlsCarryTheirDesignedTexts) {
-  EXPECT_EQ(WindowText(Control(scribbet::kVisitCorvennaCommandId)), "&Visit Corvenna Online");
+  EXPECT_EQ(WindowText(Control(scribbet::kVisitCorvennaCommandId)),
+            "&Visit " SCRIBBET_MAKER_SHORT_NAME " Online");
   EXPECT_EQ(WindowText(Control(scribbet::kMakerTextId)), kMakerText);
   EXPECT_EQ(WindowText(Control(scribbet::kMakerLogoImageId)), "");
 }

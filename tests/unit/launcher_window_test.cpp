@@ -10,6 +10,7 @@
 
 #include "launcher/frmWayfinch.h"
 #include "platform/ui.h"
+#include "scribbet_names.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -64,7 +65,8 @@ constexpr char kHelpCommand[] =
 
 TEST_F(LauncherWindowTest, AtLoadTheCaptionsAreSetAndTheSiteOptionIsSelected) {
   EXPECT_EQ(WindowText(form->Window()), "Scribbet Info ...");
-  EXPECT_EQ(WindowText(Control(wayfinch::kVisitCorvennaOptionId)), "Visit Corvenna Software Online");
+  EXPECT_EQ(WindowText(Control(wayfinch::kVisitCorvennaOptionId)),
+            "Visit " SCRIBBET_MAKER " Online");
   EXPECT_EQ(WindowText(Control(wayfinch::kViewHelpOptionId)), "View Scribbet HTML Documentation");
   EXPECT_EQ(WindowText(Control(wayfinch::kCmdGoId)), "&Go!");
   EXPECT_EQ(WindowText(Control(wayfinch::kCmdExitId)), "&Exit");
