@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "Scribbet_facts.h"
 #include "platform/handles.h"
 
 namespace com_testing {
@@ -148,6 +149,10 @@ std::string GuidText(REFGUID guid) {
   wchar_t text[40] = {};
   ::StringFromGUID2(guid, text, 40);
   return std::string(text, text + wcslen(text));
+}
+
+std::string TypeLibraryKey() {
+  return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + scribbet::typelib::kRegistryVersion;
 }
 
 namespace {

@@ -57,5 +57,7 @@ bool ClassesKeyExists(const std::string& key);
 // The same value read wide, as it is stored, whatever the ANSI code page holds.
 std::wstring ClassesValueW(const std::string& key, const wchar_t* name = nullptr);
 std::string GuidText(REFGUID guid);
+// The type library's version key under HKEY_CLASSES_ROOT.
+std::string TypeLibraryKey();
 
 }  // namespace com_testing

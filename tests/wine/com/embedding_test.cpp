@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "control/com/ScribbetControl.h"
 #include "control/com/implements.h"
 
 using namespace com_testing;
@@ -243,14 +244,13 @@ TEST(Embedding, OleObjectStatusExtentAndVerbs) {
   auto object = As<IOleObject>(control);
   DWORD status = 0;
   ASSERT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
-  EXPECT_EQ(status, 148881u);
+  EXPECT_EQ(status, scribbet::com::kControlMiscStatus);
   EXPECT_TRUE(status & OLEMISC_INVISIBLEATRUNTIME);
   EXPECT_TRUE(status & OLEMISC_NOUIACTIVATE);
   SIZEL extent = {};
   ASSERT_EQ(object->GetExtent(DVASPECT_CONTENT, &extent), S_OK);
-  // 525 x 510 twips in HIMETRIC.
-  EXPECT_EQ(extent.cx, 926);
-  EXPECT_EQ(extent.cy, 900);
+  EXPECT_EQ(extent.cx, scribbet::com::kDefaultExtent.cx);
+  EXPECT_EQ(extent.cy, scribbet::com::kDefaultExtent.cy);
   SIZEL larger = {2000, 1000};
   ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &larger), S_OK);
   ASSERT_EQ(object->GetExtent(DVASPECT_CONTENT, &extent), S_OK);

@@ -1,6 +1,9 @@
 // regsvr32 and back: what the control records, and that it all goes again.
 #include "tests/wine/com/com_support.h"
 
+#include "Scribbet_facts.h"
+#include "registration_ids.h"
+
 #include <cstring>
 #include <cwchar>
 #include <vector>
@@ -35,9 +38,11 @@ void ExpectRegistered() {
   EXPECT_EQ(ClassesValue(page + "\\ProgID"), "ScribbetLib.AboutProperty");
   EXPECT_TRUE(ClassesKeyExists(control + "\\Control"));
   EXPECT_FALSE(ClassesKeyExists(page + "\\Control"));
-  EXPECT_EQ(Lower(ClassesValue(control + "\\ToolboxBitmap32")), Lower(OcxPathA()) + ", 30000");
-  EXPECT_EQ(ClassesValue(control + "\\MiscStatus\\1"), "148881");
-  EXPECT_TRUE(ClassesKeyExists("TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\49.0"));
+  EXPECT_EQ(Lower(ClassesValue(control + "\\ToolboxBitmap32")),
+            Lower(OcxPathA() + ", " + std::to_string(kToolboxBitmapResource)));
+  EXPECT_EQ(ClassesValue(control + "\\MiscStatus\\1"),
+            std::to_string(scribbet::com::kControlMiscStatus));
+  EXPECT_TRUE(ClassesKeyExists(TypeLibraryKey()));
   EXPECT_TRUE(ClassesKeyExists("Interface\\" + GuidText(IID__Scribbet)));
 }
 
@@ -47,7 +52,7 @@ void ExpectUnregistered() {
   EXPECT_NE(::CLSIDFromProgID(L"ScribbetLib.AboutProperty", &resolved), S_OK);
   EXPECT_FALSE(ClassesKeyExists("CLSID\\" + GuidText(CLSID_Scribbet)));
   EXPECT_FALSE(ClassesKeyExists("CLSID\\" + GuidText(CLSID_AboutProperty)));
-  EXPECT_FALSE(ClassesKeyExists("TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\49.0"));
+  EXPECT_FALSE(ClassesKeyExists(TypeLibraryKey()));
 }
 
 }  // namespace
