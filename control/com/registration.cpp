@@ -12,7 +12,7 @@
 #include "control/com/com_error.h"
 #include "control/com/module.h"
 #include "control/com/owners.h"
-#include "control/com/registry_views.h"
+#include "control/registry_views.h"
 #include "platform/handles.h"
 
 namespace scribbet::com {

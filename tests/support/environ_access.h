@@ -1,5 +1,5 @@
 // The way of tests and fuzz targets to clsEnviron's private text helpers
-// (clsEnviron names this class its friend). Not used by the launcher itself.
+// (clsEnviron names this class its friend).
 #pragma once
 
 #include <string>
