@@ -34,8 +34,9 @@ void RemoveEntryPoint(EntryPoint entryPoint);
 // Every removed entry point can be bound again.
 void RestoreEntryPoints();
 // The status the last simulated call that failed left, as GetLastError would
-// read it right after that call (0 before any failure).
+// read it right after that call (0 before any failure), and SetLastError.
 DWORD LastError();
+void SetLastError(DWORD status);
 
 // Rights. What an open or a creation of a key under HKEY_LOCAL_MACHINE may
 // ask for, as the key's security grants it to the account running: the rule

@@ -86,6 +86,7 @@ void FailFunction(const std::string& function, DWORD status) {
 }
 void HealFunction(const std::string& function) { Lock()->failingFunctions.erase(function); }
 DWORD LastError() { return Lock()->lastError; }
+void SetLastError(DWORD status) { Lock()->lastError = status; }
 
 void RemoveEntryPoint(EntryPoint entryPoint) {
   Lock()->removedEntryPoints.insert({entryPoint.library, entryPoint.name});
