@@ -1,5 +1,4 @@
-// 25,000 calls in one process: messages from 0 to 30,000 characters,
-// valid and refused event types, known and fresh source names, through the
+// The soak plan (tests/support/soak_plan.h) in one process, through the
 // vtable and through IDispatch. What the process holds must not grow: a
 // handle or a message kept per call shows within ten readings. The million
 // calls that show slower growth are tools/soak's.
@@ -9,56 +8,32 @@
 
 #include "control/Scribbet.h"
 #include "tests/support/machine.h"
+#include "tests/support/soak_plan.h"
 #include "tests/wine/com/com_support.h"
 #include "tests/wine/com/dispatch_call.h"
 #include "tests/wine/com/process_usage.h"
 
 using namespace com_testing;
+using namespace testing_support;
 
 namespace {
 
-constexpr int kCalls = 25'000;
-constexpr int kReadEvery = 2'500;
-constexpr int kLongest = 30'000;
 constexpr int kWarmUp = 10'000;
 
-std::wstring Wide(const std::u16string &text) {
-  return std::wstring(text.begin(), text.end());
-}
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
-// The i-th call: its message length, event type and source name. Calls go
-// round four kinds: valid and known, refused and known, valid and fresh,
-// refused and fresh.
-struct Plan {
-  int length;
-  short type;
-  bool fresh;
-};
-
-Plan PlanOf(int i) {
-  static const short kRefused[] = {0, 4, -1, 5, 32767, -32768};
-  const bool valid = i % 2 == 0;
-  return {static_cast<int>((static_cast<long long>(i) * 7919) % (kLongest + 1)),
-          valid ? static_cast<short>(1 + i / 2 % 3) : kRefused[i / 2 % 6],
-          i % 4 >= 2};
-}
-
-} // namespace
+}  // namespace
 
 TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
   auto control = CreateControl();
   auto dispatch = Dispatch(control);
-  const std::wstring text(kLongest, L'm');
-  const std::wstring known[] = {Wide(testing_support::UniqueName(u"soak")),
-                                Wide(testing_support::UniqueName(u"soak")),
-                                L""};
+  const std::wstring text(kSoakLongest, L'm');
+  const std::wstring known[] = {Wide(UniqueName(u"soak")), Wide(UniqueName(u"soak")), L""};
   int wrong = 0;
   const auto call = [&](int i) {
-    const Plan plan = PlanOf(i);
-    std::wstring source =
-        plan.fresh ? Wide(testing_support::UniqueName(u"fresh")) : known[i % 3];
-    const short expectedType = plan.type == 3 ? 4 : plan.type;
-    const short expectedResult = plan.type >= 1 && plan.type <= 3 ? 1 : 0;
+    const SoakCall plan = SoakPlan(i);
+    std::wstring source = plan.fresh ? Wide(UniqueName(u"fresh")) : known[i % 3];
+    const short expectedType = plan.expectedType(), expectedResult = plan.expectedResult();
     const std::wstring expectedName = source.empty() ? L"Scribbet" : source;
     unique_bstr message(::SysAllocStringLen(text.data(), plan.length));
     if (i % 2 == 0 || i % 3 == 0) { // the vtable
@@ -85,8 +60,7 @@ TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
     }
     // A fresh source is a registry key now; the prefix need not keep it.
     if (plan.fresh)
-      testing_support::DeleteKey(scribbet::kSourceKeyPrefix +
-                                 std::u16string(source.begin(), source.end()));
+      DeleteKey(scribbet::kSourceKeyPrefix + std::u16string(source.begin(), source.end()));
   };
   // The first calls load what stays loaded for the process's life and grow
   // the heap to the size that calls of every length need.
@@ -96,9 +70,9 @@ TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
   std::printf("%7s | %s\n%7d | %s\n", "calls", "usage", 0,
               before.Describe().c_str());
   ProcessUsage last = before;
-  for (int i = 0; i < kCalls; ++i) {
+  for (int i = 0; i < kSoakCalls; ++i) {
     call(i);
-    if ((i + 1) % kReadEvery == 0) {
+    if ((i + 1) % kSoakReadEvery == 0) {
       last = ProcessUsage::Now();
       std::printf("%7d | %s\n", i + 1, last.Describe().c_str());
       ExpectNoGrowth(before, last, 16, 4u << 20,
