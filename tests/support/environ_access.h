@@ -11,13 +11,10 @@ namespace wayfinch {
 class clsEnvironAccess {
  public:
   static std::u16string AddBackslash(std::u16string path) {
-    clsEnviron instance;
-    instance.AddBackslash(path);
+    clsEnviron().AddBackslash(path);
     return path;
   }
-  static std::u16string StripNull(const std::u16string& text) {
-    return clsEnviron().StripNull(text);
-  }
+  static std::u16string StripNull(std::u16string text) { return clsEnviron().StripNull(text); }
 };
 
 }  // namespace wayfinch

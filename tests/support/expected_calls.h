@@ -1,7 +1,6 @@
-// Calls a test expects of its mock objects, as Wine's tests expect them
-// (SET_EXPECT, CHECK_EXPECT, CHECK_CALLED): a call that was not expected next
-// fails at once, at the call itself, and one that was expected but never
-// came fails where the test checks.
+// Calls a test expects of its mocks, as Wine's SET_EXPECT and CHECK_EXPECT:
+// a call not expected next fails at once, at the call itself; one expected
+// that never came fails where the test checks, or when the mock goes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,17 +20,12 @@ class ExpectedCalls {
   }
   // What a mock's method says first.
   void Called(std::string_view call) {
-    if (expected_.empty() || expected_.front() != call) {
-      ADD_FAILURE() << "unexpected call " << call
-                    << (expected_.empty() ? std::string() : ", expected " + expected_.front());
-      return;
-    }
-    expected_.pop_front();
+    if (!expected_.empty() && expected_.front() == call) return expected_.pop_front();
+    ADD_FAILURE() << "unexpected call " << call
+                  << (expected_.empty() ? std::string() : ", expected " + expected_.front());
   }
-  // Every call expected so far has come.
   void CheckCalled() {
-    for (const std::string& call : expected_)
-      ADD_FAILURE() << "expected call " << call << " never came";
+    for (const std::string& call : expected_) ADD_FAILURE() << call << " was expected, not called";
     expected_.clear();
   }
   ~ExpectedCalls() { CheckCalled(); }
@@ -41,3 +35,11 @@ class ExpectedCalls {
 };
 
 }  // namespace testing_support
+
+// A mock's COM method, in a class with an ExpectedCalls named expected:
+// EXPECTED_CALL(ShowObject, (), S_OK) says it was called and answers S_OK.
+#define EXPECTED_CALL(name, parameters, hr)                      \
+  HRESULT STDMETHODCALLTYPE name parameters noexcept override {  \
+    expected.Called(#name);                                      \
+    return hr;                                                   \
+  }

@@ -1,6 +1,5 @@
-// What an out-parameter holds before the call, as in Wine's tests: filled
-// with a pattern no method writes, so that one that writes nothing fails the
-// test instead of leaving the zeros it expects.
+// What an out-parameter holds before the call, as in Wine's tests: a pattern
+// no method writes, so that one that writes nothing fails the test.
 #pragma once
 
 #include <cstring>

@@ -1,8 +1,6 @@
-// The soak runs' plan, one for the simulated platform and for Wine: 25,000
-// calls of WriteEvent, messages from 0 to 30,000 characters, valid and
-// refused event types, known and fresh source names. Calls go round four
-// kinds: valid and known, refused and known, valid and fresh, refused and
-// fresh.
+// The soaks' plan, on the simulated platform and on Wine: 25,000 calls going
+// round valid and refused event types, known and fresh source names, with
+// messages of 0 to 30,000 characters.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +14,7 @@ inline constexpr int kSoakLongest = 30'000;
 struct SoakCall {
   int length;  // of the message
   std::int16_t type;
-  bool fresh;  // a source name not used before, else one of the known ones
+  bool fresh;  // a source name not used before
   std::int16_t expectedType() const { return type == 3 ? 4 : type; }
   std::int16_t expectedResult() const { return type >= 1 && type <= 3 ? 1 : 0; }
 };

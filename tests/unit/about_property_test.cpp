@@ -72,17 +72,6 @@ class AboutPropertyTest : public ::testing::Test {
     platform::SendMessageA(Control(scribbet::kVisitCorvennaCommandId), BM_CLICK, 0, 0);
   }
 
-  std::vector<std::string> Started() const {
-    std::vector<std::string> lines;
-    for (const auto& start : sim::ProcessStarts()) {
-      EXPECT_EQ(start.flags, STARTF_USESHOWWINDOW);
-      EXPECT_EQ(start.showWindow, 2) << "not minimized and active";
-      EXPECT_FALSE(start.hasApplicationName);
-      lines.push_back(start.commandLine);
-    }
-    return lines;
-  }
-
   platform::unique_hwnd frame;
   std::unique_ptr<AboutProperty> page;
 };
@@ -232,7 +221,7 @@ SIMULATED_TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScal
 
 SIMULATED_TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
   ClickVisit();
-  EXPECT_EQ(Started(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
 }
 
 // The handler's path is quoted: a blank in the Windows directory cannot make
@@ -255,7 +244,7 @@ SIMULATED_TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryS
     if (row.windowsDirectory) sim::SetWindowsDirectory(row.windowsDirectory);
     sim::FailFunction("GetWindowsDirectoryA", row.windowsDirectory ? 0 : ERROR_INVALID_FUNCTION);
     ClickVisit();
-    const auto started = Started();
+    const auto started = UrlHandlerStarts();
     EXPECT_EQ(std::vector<std::string>(started.begin() + before, started.end()), row.started);
   }
   EXPECT_TRUE(sim::MessageBoxes().empty());
@@ -266,7 +255,7 @@ SIMULATED_TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirecto
   ClickVisit();
   sim::SetWindowsDirectory("E:\\Windows NT");
   ClickVisit();
-  EXPECT_EQ(Started(), (std::vector<std::string>{
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{
                            VisitLine("C:\\WINNT\\system32\\"),
                            VisitLine("C:\\WINNT\\system32\\"),
                            VisitLine("E:\\Windows NT\\system32\\"),
@@ -283,7 +272,7 @@ SIMULATED_TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTries
 
   sim::HealFunction("CreateProcessA");
   ClickVisit();
-  EXPECT_EQ(Started().size(), 1u);
+  EXPECT_EQ(UrlHandlerStarts().size(), 1u);
 }
 
 SIMULATED_TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {

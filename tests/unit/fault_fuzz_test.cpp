@@ -28,13 +28,11 @@ constexpr platform::EntryPoint kEntryPoints[] = {
     PLATFORM_ENTRY_POINT(kAdvapi32, RegQueryValueExA),
     PLATFORM_ENTRY_POINT(kAdvapi32, RegCreateKeyExA),
     PLATFORM_ENTRY_POINT(kAdvapi32, RegSetValueExA),
-    PLATFORM_ENTRY_POINT(kAdvapi32, RegCloseKey),
-    PLATFORM_ENTRY_POINT(kAdvapi32, RegDeleteValueA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegCloseKey), PLATFORM_ENTRY_POINT(kAdvapi32, RegDeleteValueA),
     PLATFORM_ENTRY_POINT(kAdvapi32, RegisterEventSourceA),
     PLATFORM_ENTRY_POINT(kAdvapi32, ReportEventA),
     PLATFORM_ENTRY_POINT(kAdvapi32, DeregisterEventSource),
-    PLATFORM_ENTRY_POINT(kKernel32, GlobalAlloc),
-    PLATFORM_ENTRY_POINT(kKernel32, RtlMoveMemory),
+    PLATFORM_ENTRY_POINT(kKernel32, GlobalAlloc), PLATFORM_ENTRY_POINT(kKernel32, RtlMoveMemory),
     PLATFORM_ENTRY_POINT(kKernel32, GlobalFree)};
 constexpr std::size_t kRegistryEntryPoints = 6;
 

@@ -58,10 +58,8 @@ TEST_F(ProcessTest, ProgramFolderHasNoSeparatorExceptAtADriveRoot) {
       // No folder at all: none, never the file's own name.
       {"Wayfinch.exe", u""},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.program.substr(0, 40));
-    EXPECT_EQ(FolderOf(row.program), row.folder);
-  }
+  for (const auto& row : rows)
+    EXPECT_EQ(FolderOf(row.program), row.folder) << row.program.substr(0, 40);
 #endif
 }
 

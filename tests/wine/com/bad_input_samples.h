@@ -13,28 +13,24 @@
 
 namespace com_testing {
 
-// What a caller's variable passed by reference reads as after the call.
-enum class After {
-  AsItWas,
-  Four,         // the event type reported for 3
-  DefaultName,  // "Scribbet", for a source name that was empty
-  RoundTrip,    // "?x?": the text as the ANSI code page gave it back
-};
+// What a caller's variable passed by reference reads as after the call: as
+// it was, 4 (the type reported for 3), "Scribbet" (for an empty name), or
+// "?x?" (the text as the ANSI code page gave it back).
+enum class After { AsItWas, Four, DefaultName, RoundTrip };
 
-// The result of one call with the sample in one place.
+// One call with the sample in one place: its code, and its result.
 struct Outcome {
   HRESULT hr;
-  short result = 0;  // when hr is S_OK
+  short result = 0;
   After after = After::AsItWas;
 };
 
 struct Sample {
   std::string label;
   std::function<void(VARIANT&)> fill;  // into a VT_EMPTY VARIANT
-  // Passed by value or by reference to a VARIANT (as VBScript passes it).
-  // By value nothing is written back, whatever the outcome's after says.
+  // By value (never written back) or by reference to a VARIANT, as VBScript
+  // passes it; and by typed reference (VT_BYREF | its type) where that differs.
   Outcome message, type, name;
-  // Passed by typed reference (VT_BYREF | its type), where that differs.
   std::optional<std::array<Outcome, 3>> typed = std::nullopt;
 };
 

@@ -4,7 +4,6 @@
 // standard code, the caller's arguments stay valid, nothing is kept.
 #include <cstdio>
 #include <functional>
-#include <optional>
 
 #include "tests/support/machine.h"
 #include "tests/wine/com/bad_input_samples.h"
@@ -128,12 +127,9 @@ class BadInput : public ::testing::Test {
 
 }  // namespace
 
-// Every case twice: the first round checks each outcome and loads what stays
-// loaded; the second checks them again, that no call keeps a block of
-// memory, that the objects passed keep their references, and that the
-// process holds no more than before. 10,000,000 characters are 20 MB as a
-// BSTR: a call that kept one copy of such a message would show many times
-// the allowance.
+// Every case twice: the first round loads what stays loaded; the second also
+// checks that no call keeps a block of memory, and the process no more than
+// before (a kept copy of the 10,000,000-character message is 20 MB).
 TEST_F(BadInput, EveryTypeInEveryPlaceEveryWay) {
   SampleObjects objects;
   const std::vector<Sample> samples = AllSamples(objects);
@@ -145,10 +141,11 @@ TEST_F(BadInput, EveryTypeInEveryPlaceEveryWay) {
         for (Mode mode : {Mode::Value, Mode::Typed, Mode::Variant}) {
           const std::size_t outstanding = spy.Outstanding();
           RunCase(sample, param, mode, first);
-          if (!first)
+          if (!first) {
             EXPECT_EQ(spy.Outstanding(), outstanding)
                 << kParamNames[static_cast<int>(param)] << " " << sample.label << " "
                 << kModeNames[static_cast<int>(mode)] << ": blocks kept by the call";
+          }
           EXPECT_EQ(objects.withDefault.References(), 1u) << sample.label;
           EXPECT_EQ(objects.withoutDefault.References(), 1u) << sample.label;
         }

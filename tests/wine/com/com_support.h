@@ -10,6 +10,7 @@
 
 #include "Scribbet_h.h"
 #include "control/com/owners.h"
+#include "platform/handles.h"
 
 namespace com_testing {
 
@@ -51,6 +52,8 @@ class TempFile {
   std::string path_;
 };
 
+// A key under HKEY_CLASSES_ROOT opened for reading; none when it cannot be.
+platform::unique_hkey OpenClassesKey(const std::string& key);
 // Reads a default or named value under HKEY_CLASSES_ROOT; empty when missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr);
 bool ClassesKeyExists(const std::string& key);

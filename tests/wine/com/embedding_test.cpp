@@ -21,158 +21,83 @@ using testing_support::ExpectedCalls;
 using testing_support::kUnwritten;
 using testing_support::Unwritten;
 
+using scribbet::com::Implements;
+
+// The parts of IDispatch and IOleClientSite the control is to call nothing of.
+#define EXPECTED_DISPATCH_CALLS                                                             \
+  EXPECTED_CALL(GetTypeInfoCount, (UINT*), E_NOTIMPL)                                       \
+  EXPECTED_CALL(GetTypeInfo, (UINT, LCID, ITypeInfo**), E_NOTIMPL)                          \
+  EXPECTED_CALL(GetIDsOfNames, (REFIID, LPOLESTR*, UINT, LCID, DISPID*), E_NOTIMPL)
+#define EXPECTED_CLIENT_SITE_CALLS                                                          \
+  EXPECTED_CALL(SaveObject, (), E_NOTIMPL)                                                  \
+  EXPECTED_CALL(GetMoniker, (DWORD, DWORD, IMoniker**), E_NOTIMPL)                          \
+  EXPECTED_CALL(GetContainer, (IOleContainer**), E_NOINTERFACE)                             \
+  EXPECTED_CALL(ShowObject, (), S_OK)                                                       \
+  EXPECTED_CALL(OnShowWindow, (BOOL), S_OK)                                                 \
+  EXPECTED_CALL(RequestNewObjectLayout, (), E_NOTIMPL)
+
 // An event sink. The control raises no events: any call to it fails.
-class Sink : public scribbet::com::Implements<IDispatch> {
+class Sink : public Implements<IDispatch> {
  public:
   ExpectedCalls expected;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) noexcept override {
-    return Called("GetTypeInfoCount");
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) noexcept override {
-    return Called("GetTypeInfo");
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
-    return Called("GetIDsOfNames");
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) noexcept override {
-    return Called("Invoke");
-  }
-
- private:
-  HRESULT Called(const char* call) {
-    expected.Called(call);
-    return E_NOTIMPL;
-  }
+  EXPECTED_DISPATCH_CALLS
+  EXPECTED_CALL(Invoke, (DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*),
+                E_NOTIMPL)
 };
 
 // A client site whose ambient UserMode says whether the form is designed.
 // The control may ask for that ambient property, where the test expects it,
 // and for nothing else.
-class AmbientSite : public scribbet::com::Implements<IOleClientSite, IDispatch> {
+class AmbientSite : public Implements<IOleClientSite, IDispatch> {
  public:
   explicit AmbientSite(bool userMode) : userMode_(userMode) {}
   ExpectedCalls expected;
-  HRESULT STDMETHODCALLTYPE SaveObject() noexcept override { return Called("SaveObject"); }
-  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) noexcept override {
-    return Called("GetMoniker");
-  }
-  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) noexcept override {
-    return Called("GetContainer");
-  }
-  HRESULT STDMETHODCALLTYPE ShowObject() noexcept override { return Called("ShowObject"); }
-  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) noexcept override { return Called("OnShowWindow"); }
-  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() noexcept override {
-    return Called("RequestNewObjectLayout");
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) noexcept override {
-    return Called("GetTypeInfoCount");
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) noexcept override {
-    return Called("GetTypeInfo");
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
-    return Called("GetIDsOfNames");
-  }
+  EXPECTED_CLIENT_SITE_CALLS
+  EXPECTED_DISPATCH_CALLS
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
                                    EXCEPINFO*, UINT*) noexcept override {
-    if (id != DISPID_AMBIENT_USERMODE || !result) return Called("Invoke");
-    expected.Called("Invoke(UserMode)");
+    expected.Called(id == DISPID_AMBIENT_USERMODE ? "Invoke(UserMode)" : "Invoke");
+    if (id != DISPID_AMBIENT_USERMODE || !result) return DISP_E_MEMBERNOTFOUND;
     result->vt = VT_BOOL;
     result->boolVal = userMode_ ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
   }
 
  private:
-  HRESULT Called(const char* call) {
-    expected.Called(call);
-    return E_NOTIMPL;
-  }
   bool userMode_;
 };
 
 // A container's site: every call the control makes to it must be the one
 // the test expects next; CanInPlaceActivate answers as told.
-class ExpectingSite : public scribbet::com::Implements<IOleClientSite, IOleInPlaceSite> {
+class ExpectingSite : public Implements<IOleClientSite, IOleInPlaceSite> {
  public:
   ExpectedCalls expected;
   HRESULT canActivate = S_OK;
-
-  HRESULT STDMETHODCALLTYPE SaveObject() noexcept override { return Called("SaveObject"); }
-  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) noexcept override {
-    return Called("GetMoniker", E_NOTIMPL);
-  }
-  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) noexcept override {
-    return Called("GetContainer", E_NOINTERFACE);
-  }
-  HRESULT STDMETHODCALLTYPE ShowObject() noexcept override { return Called("ShowObject"); }
-  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) noexcept override { return Called("OnShowWindow"); }
-  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() noexcept override {
-    return Called("RequestNewObjectLayout", E_NOTIMPL);
-  }
-  HRESULT STDMETHODCALLTYPE GetWindow(HWND*) noexcept override { return Called("GetWindow", E_FAIL); }
-  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override {
-    return Called("ContextSensitiveHelp", E_NOTIMPL);
-  }
-  HRESULT STDMETHODCALLTYPE CanInPlaceActivate() noexcept override {
-    return Called("CanInPlaceActivate", canActivate);
-  }
-  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() noexcept override {
-    return Called("OnInPlaceActivate");
-  }
-  HRESULT STDMETHODCALLTYPE OnUIActivate() noexcept override { return Called("OnUIActivate"); }
-  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame**, IOleInPlaceUIWindow**, LPRECT,
-                                             LPRECT, LPOLEINPLACEFRAMEINFO) noexcept override {
-    return Called("GetWindowContext", E_FAIL);
-  }
-  HRESULT STDMETHODCALLTYPE Scroll(SIZE) noexcept override { return Called("Scroll"); }
-  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) noexcept override {
-    return Called("OnUIDeactivate");
-  }
-  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() noexcept override {
-    return Called("OnInPlaceDeactivate");
-  }
-  HRESULT STDMETHODCALLTYPE DiscardUndoState() noexcept override {
-    return Called("DiscardUndoState");
-  }
-  HRESULT STDMETHODCALLTYPE DeactivateAndUndo() noexcept override {
-    return Called("DeactivateAndUndo");
-  }
-  HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) noexcept override {
-    return Called("OnPosRectChange");
-  }
-
- private:
-  HRESULT Called(const char* call, HRESULT hr = S_OK) {
-    expected.Called(call);
-    return hr;
-  }
+  EXPECTED_CLIENT_SITE_CALLS
+  EXPECTED_CALL(GetWindow, (HWND*), E_FAIL)
+  EXPECTED_CALL(ContextSensitiveHelp, (BOOL), E_NOTIMPL)
+  EXPECTED_CALL(CanInPlaceActivate, (), canActivate)
+  EXPECTED_CALL(OnInPlaceActivate, (), S_OK)
+  EXPECTED_CALL(OnUIActivate, (), S_OK)
+  EXPECTED_CALL(GetWindowContext, (IOleInPlaceFrame**, IOleInPlaceUIWindow**, LPRECT, LPRECT,
+                                   LPOLEINPLACEFRAMEINFO), E_FAIL)
+  EXPECTED_CALL(Scroll, (SIZE), S_OK)
+  EXPECTED_CALL(OnUIDeactivate, (BOOL), S_OK)
+  EXPECTED_CALL(OnInPlaceDeactivate, (), S_OK)
+  EXPECTED_CALL(DiscardUndoState, (), S_OK)
+  EXPECTED_CALL(DeactivateAndUndo, (), S_OK)
+  EXPECTED_CALL(OnPosRectChange, (LPCRECT), S_OK)
 };
 
 // A property page's site: the page is to make no call to it at all.
-class PageSite : public scribbet::com::Implements<IPropertyPageSite> {
+class PageSite : public Implements<IPropertyPageSite> {
  public:
   ExpectedCalls expected;
-  HRESULT STDMETHODCALLTYPE OnStatusChange(DWORD) noexcept override {
-    expected.Called("OnStatusChange");
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetLocaleID(LCID* locale) noexcept override {
-    expected.Called("GetLocaleID");
-    if (locale) *locale = LOCALE_USER_DEFAULT;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetPageContainer(IUnknown**) noexcept override {
-    expected.Called("GetPageContainer");
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) noexcept override {
-    expected.Called("TranslateAccelerator");
-    return S_FALSE;
-  }
+  EXPECTED_CALL(OnStatusChange, (DWORD), S_OK)
+  EXPECTED_CALL(GetLocaleID, (LCID*), E_NOTIMPL)
+  EXPECTED_CALL(GetPageContainer, (IUnknown**), E_NOTIMPL)
+  EXPECTED_CALL(TranslateAccelerator, (MSG*), S_FALSE)
 };
-
-using Calls = std::vector<std::string>;
 
 template <typename Interface>
 ComPtr<Interface> As(const ComPtr<_Scribbet>& control) {
@@ -348,7 +273,7 @@ TEST(Embedding, SiteIsToldOfActivationInOrder) {
     LONG verb;
     HRESULT canActivate;
     HRESULT hr;
-    Calls calls;
+    std::vector<std::string> calls;
   };
   const Step steps[] = {
       {OLEIVERB_INPLACEACTIVATE, S_OK, S_OK, {"CanInPlaceActivate", "OnInPlaceActivate"}},

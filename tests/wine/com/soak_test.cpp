@@ -4,7 +4,6 @@
 // calls that show slower growth are tools/soak's.
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "control/Scribbet.h"
 #include "tests/support/machine.h"
@@ -33,55 +32,52 @@ TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
   const auto call = [&](int i) {
     const SoakCall plan = SoakPlan(i);
     std::wstring source = plan.fresh ? Wide(UniqueName(u"fresh")) : known[i % 3];
-    const short expectedType = plan.expectedType(), expectedResult = plan.expectedResult();
-    const std::wstring expectedName = source.empty() ? L"Scribbet" : source;
     unique_bstr message(::SysAllocStringLen(text.data(), plan.length));
-    if (i % 2 == 0 || i % 3 == 0) { // the vtable
+    struct {
+      HRESULT hr;
+      short result, type;
+      std::wstring name;
+      UINT length;
+    } seen;
+    if (i % 2 == 0 || i % 3 == 0) {  // the vtable
       auto name = Bstr(source.c_str());
       short type = plan.type, result = -1;
-      const HRESULT hr = control->WriteEvent(message.addressof(), &type,
-                                             name.addressof(), &result);
-      if (hr != S_OK || result != expectedResult || type != expectedType ||
-          Text(name.get()) != expectedName ||
-          ::SysStringLen(message.get()) != UINT(plan.length))
-        ++wrong;
-    } else { // IDispatch, with variables as VBScript passes them
+      const HRESULT hr = control->WriteEvent(message.addressof(), &type, name.addressof(), &result);
+      seen = {hr, result, type, Text(name.get()), ::SysStringLen(message.get())};
+    } else {  // IDispatch, with variables as VBScript passes them
       Variable messageVar, type(plan.type), name(source.c_str());
       messageVar.vt = VT_BSTR;
       messageVar.bstrVal = message.release();
       Call invoke;
-      invoke.arguments = {Reference(&messageVar), Reference(&type),
-                          Reference(&name)};
+      invoke.arguments = {Reference(&messageVar), Reference(&type), Reference(&name)};
       const HRESULT hr = invoke.Invoke(dispatch.Get());
-      if (hr != S_OK || invoke.result.iVal != expectedResult ||
-          type.iVal != expectedType || Text(name.bstrVal) != expectedName ||
-          ::SysStringLen(messageVar.bstrVal) != UINT(plan.length))
-        ++wrong;
+      seen = {hr, invoke.result.iVal, type.iVal, Text(name.bstrVal),
+              ::SysStringLen(messageVar.bstrVal)};
     }
+    if (seen.hr != S_OK || seen.result != plan.expectedResult() ||
+        seen.type != plan.expectedType() || seen.name != (source.empty() ? L"Scribbet" : source) ||
+        seen.length != UINT(plan.length))
+      ++wrong;
     // A fresh source is a registry key now; the prefix need not keep it.
     if (plan.fresh)
       DeleteKey(scribbet::kSourceKeyPrefix + std::u16string(source.begin(), source.end()));
   };
   // The first calls load what stays loaded for the process's life and grow
   // the heap to the size that calls of every length need.
-  for (int i = 0; i < kWarmUp; ++i)
-    call(i);
+  for (int i = 0; i < kWarmUp; ++i) call(i);
   const ProcessUsage before = ProcessUsage::Now();
-  std::printf("%7s | %s\n%7d | %s\n", "calls", "usage", 0,
-              before.Describe().c_str());
+  std::printf("%7s | %s\n%7d | %s\n", "calls", "usage", 0, before.Describe().c_str());
   ProcessUsage last = before;
   for (int i = 0; i < kSoakCalls; ++i) {
     call(i);
     if ((i + 1) % kSoakReadEvery == 0) {
       last = ProcessUsage::Now();
       std::printf("%7d | %s\n", i + 1, last.Describe().c_str());
-      ExpectNoGrowth(before, last, 16, 4u << 20,
-                     "after " + std::to_string(i + 1) + " calls");
+      ExpectNoGrowth(before, last, 16, 4u << 20, "after " + std::to_string(i + 1) + " calls");
     }
   }
   EXPECT_EQ(wrong, 0);
-  std::printf("growth: %ld handles, %lld bytes\n",
-              long(last.handles) - long(before.handles),
-              static_cast<long long>(last.privateBytes) -
-                  static_cast<long long>(before.privateBytes));
+  std::printf(
+      "growth: %ld handles, %lld bytes\n", long(last.handles) - long(before.handles),
+      static_cast<long long>(last.privateBytes) - static_cast<long long>(before.privateBytes));
 }
