@@ -22,11 +22,11 @@ const std::string& AnsiSourceKeyPrefix() {
 
 void ReadMessageFile(const std::string& source) {
   const std::string keyPath = AnsiSourceKeyPrefix() + source;
-  HKEY raw = nullptr;
-  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, scribbet::kKeyAccess,
-                              &raw) != ERROR_SUCCESS)
+  platform::unique_hkey key;
+  if (platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0,
+                                                          scribbet::kKeyAccess, key.put())) !=
+      ERROR_SUCCESS)
     return;
-  platform::unique_hkey key(raw);
   DWORD type = 0;
   DWORD size = 0;
   if (platform::RegQueryValueExA(key.get(), kMessageFileValue, nullptr, &type, nullptr, &size) !=

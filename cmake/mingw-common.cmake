@@ -1,5 +1,7 @@
 # Shared part of the two MinGW-w64 toolchain files; the caller sets the triple
-# and the oldest Windows the files must load on (SCRIBBET_WINDOWS_VERSION).
+# and the oldest Windows the files must load on (SCRIBBET_WINDOWS_SYSTEM, a
+# system of the import check, tools/pe-imports/exports/SYSTEM, whose
+# system.json gives its version).
 #
 # The win32 thread-model compilers, not the posix ones: those link the POSIX
 # thread library, which imports GetTickCount64 (Vista) and the vectored
@@ -24,11 +26,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR
     ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
 
-# The PE header names the oldest Windows the file is made for; a loader older
-# than that refuses it. Every program and DLL says the oldest one we run on.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../tools/pe-imports/exports/${SCRIBBET_WINDOWS_SYSTEM}/system.json
+     _scribbet_system)
+string(JSON SCRIBBET_WINDOWS_VERSION GET "${_scribbet_system}" version)
 string(REPLACE "." ";" _scribbet_version "${SCRIBBET_WINDOWS_VERSION}")
 list(GET _scribbet_version 0 _scribbet_major)
 list(GET _scribbet_version 1 _scribbet_minor)
+# What Windows' headers declare: that version's functions and records.
+math(EXPR SCRIBBET_WIN32_WINNT "${_scribbet_major} * 256 + ${_scribbet_minor}" OUTPUT_FORMAT HEXADECIMAL)
+# The PE header names the oldest Windows the file is made for; a loader older
+# than that refuses it. Every program and DLL says the oldest one we run on.
 set(_scribbet_pe_versions
     "-Wl,--major-os-version,${_scribbet_major},--minor-os-version,${_scribbet_minor},--major-subsystem-version,${_scribbet_major},--minor-subsystem-version,${_scribbet_minor}")
 set(CMAKE_EXE_LINKER_FLAGS_INIT    "${_scribbet_pe_versions}")

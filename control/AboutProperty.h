@@ -10,13 +10,14 @@
 
 #include "control/Reghack.h"
 #include "platform/handles.h"
+#include "scribbet_names.h"
 #include "shared/twips.h"
 
 namespace scribbet {
 
-inline constexpr char16_t kAboutTitleLine[] = u"Scribbet OCX v.1.5";
+inline constexpr char16_t kAboutTitleLine[] = u"Scribbet OCX v." SCRIBBET_SHORT_VERSION;
 inline constexpr char16_t kAboutCopyrightLine[] =
-    u"Copyright (c) 1999-2001 Corvenna Software. All rights reserved.";
+    u"Copyright (c) 1999-2001 " SCRIBBET_MAKER ". All rights reserved.";
 inline constexpr char16_t kAboutParagraph[] =
     u"Scribbet writes entries into the Application event log of Windows NT with one call, "
     u"WriteEvent. The first time your program uses a source name, Scribbet registers it "
@@ -26,7 +27,7 @@ inline constexpr char16_t kAboutParagraph[] =
 inline constexpr char16_t kMakerPostalAddress[] = u"14 Rookery Lane, Eastwick, ME 04999, USA";
 inline constexpr char16_t kMakerEmailAddress[] = u"info@corvenna.example";
 
-inline constexpr char kVisitCorvennaCaption[] = "&Visit Corvenna Online";
+inline constexpr char kVisitCorvennaCaption[] = "&Visit " SCRIBBET_MAKER_SHORT_NAME " Online";
 
 // Appended to the Windows directory: the URL handler lives in system32.
 inline constexpr char16_t kSystem32Part[] = u"\\system32\\";

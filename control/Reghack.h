@@ -27,7 +27,9 @@ class Reghack {
   virtual ~Reghack() = default;
 
   // The operations in the order of the class's method table. SetKeyValue and
-  // GetKeyValue call SetValueEx and QueryValueEx through this table.
+  // GetKeyValue call SetValueEx and QueryValueEx through this table. OpenKey,
+  // DeleteKey, DeleteKeyValue and DeNullString complete the class for its
+  // callers; nothing in the control needs them.
   virtual std::int32_t CreateNewKey(const std::u16string& sNewKeyName,
                                     std::int32_t lPredefinedKey);
   virtual void SetKeyValue(const std::u16string& sKeyName, const std::u16string& sValueName,
@@ -38,6 +40,8 @@ class Reghack {
                                      const std::u16string& KeyValue);
   virtual std::int32_t QueryValueEx(HKEY lhKey, std::u16string szValueName, Variant& vValue);
   virtual std::int32_t OpenKey(const std::u16string& OpenSubKey, std::int32_t RegBranch);
+  // Despite its name, the Windows directory, asked with a 255-character
+  // buffer: so the class has always answered it. Nothing in the control calls it.
   virtual std::u16string SysDirectory();
   virtual std::u16string WinDirectory();
   virtual std::int16_t DeleteKey(const std::u16string& SubKeyName, std::int32_t lPredefinedKey);
@@ -48,7 +52,7 @@ class Reghack {
   // Whether the key under HKEY_LOCAL_MACHINE holds the value at all, of any
   // type. GetKeyValue reads only texts and numbers; this tells an empty read
   // of a value of another type (an expandable string, say) from no value.
-  virtual bool HasValue(const std::u16string& sKeyName, const std::u16string& sValueName);
+  bool HasValue(const std::u16string& sKeyName, const std::u16string& sValueName);
 };
 
 // The root key handle for the 32-bit value a caller passes.

@@ -12,7 +12,7 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/sim/control.h"
-#include "launcher/clsEnvironAccess.h"
+#include "tests/support/environ_access.h"
 
 using fuzzing::Require;
 using wayfinch::clsEnvironAccess;

@@ -38,19 +38,21 @@ struct Value {
 };
 
 platform::unique_hkey CreateKey(const std::string& path) {
-  HKEY key = nullptr;
-  Require(platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, 0x3F,
-                                    nullptr, &key, nullptr) == ERROR_SUCCESS,
+  platform::unique_hkey key;
+  Require(platform::KeepIfOpened(key, platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(),
+                                                                0, nullptr, 0, 0x3F, nullptr,
+                                                                key.put(), nullptr)) ==
+              ERROR_SUCCESS,
           "the fuzz target could not make a key");
-  return platform::unique_hkey(key);
+  return key;
 }
 
 std::optional<Value> Read(const std::string& path, const std::string& name) {
-  HKEY raw = nullptr;
-  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &raw) !=
+  platform::unique_hkey key;
+  if (platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0,
+                                                          KEY_QUERY_VALUE, key.put())) !=
       ERROR_SUCCESS)
     return std::nullopt;
-  platform::unique_hkey key(raw);
   Value value{0, {}};
   DWORD size = 0;
   if (platform::RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size) !=

@@ -1,13 +1,12 @@
 ; What the installation is called and where its pieces go; the uninstaller
-; and the tests find them by these names.
-!define PRODUCT "Scribbet ${VERSION}${ARCH_SUFFIX}"
-!define PUBLISHER "Corvenna Software"
+; and the tests find them by these names. What the Windows Installer package
+; calls them too (the product, its publisher, the Start-menu entries, the
+; control's ProgID) comes from shared/names.json, in the file make-setup
+; writes with shared/names.py for the version and target it builds.
+!include setup_names.nsh
 !define CONTROL_FILE "Scribbet.ocx"
 !define UNINSTALLER "Uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Scribbet"
-!define MENU_FOLDER "Scribbet${ARCH_SUFFIX}"
-!define MENU_LAUNCHER "Scribbet Info.lnk"
-!define MENU_HELP "Scribbet Help.lnk"
 
 ; Exit codes of a silent run beyond NSIS's own (1 cancelled, 2 aborted), so a
 ; script that installs Scribbet can tell why it did not happen.

@@ -20,7 +20,7 @@
 !macro RegisterControl
   !insertmacro _ControlCall ""
   ${IfNot} ${Errors}
-    ReadRegStr $1 HKCR "ScribbetLib.Scribbet\CLSID" ""
+    ReadRegStr $1 HKCR "${CONTROL_PROGID}\CLSID" ""
     ${If} $1 == ""
       SetErrors
     ${EndIf}

@@ -4,10 +4,8 @@
 ; the x64 setup turns that redirection off and uses the 64-bit registry, where
 ; a 64-bit control and its registration belong.
 !if "${ARCH}" == "x64"
-  !define ARCH_SUFFIX " (64-bit)"
   !define PROGRAM_FILES "$PROGRAMFILES64"
 !else if "${ARCH}" == "x86"
-  !define ARCH_SUFFIX ""
   !define PROGRAM_FILES "$PROGRAMFILES"
 !else
   !error "ARCH must be x86 or x64, not ${ARCH}"

@@ -13,7 +13,7 @@ class clsEnviron {
   std::u16string GetWindowsSysDir();
 
  private:
-  friend class clsEnvironAccess;  // lets the tests reach the two helpers
+  friend class clsEnvironAccess;  // lets the tests reach the two helpers (tests/support)
 
   // Gives the path a trailing "\" unless, trimmed of blanks, it already ends
   // in "\" or "/". Only U+0020 counts as a blank.

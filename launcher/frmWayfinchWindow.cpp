@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
+#include "scribbet_names.h"
 
 namespace wayfinch {
 
@@ -84,7 +85,7 @@ void frmWayfinch::CreateControls(HINSTANCE instance, int dotsPerInch) {
   // Creation order is the keyboard order: the options, Go, Exit, then the
   // frame, which is drawn beneath the options it holds.
   const Design controls[] = {
-      {kVisitCorvennaOptionId, "Visit Corvenna Software Online",
+      {kVisitCorvennaOptionId, "Visit " SCRIBBET_MAKER " Online",
        BS_AUTORADIOBUTTON | BS_MULTILINE | WS_GROUP | WS_TABSTOP,
        ToPixels(kVisitCorvennaOption, dotsPerInch, kOptionFrame)},
       {kViewHelpOptionId, "", BS_AUTORADIOBUTTON | BS_MULTILINE,

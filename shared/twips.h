@@ -14,6 +14,13 @@ struct PixelRect {
 
 inline constexpr int kTwipsPerInch = 1440;
 
+inline constexpr int kHimetricPerInch = 2540;
+
+// Twips to HIMETRIC (hundredths of a millimetre), to the nearest unit.
+constexpr int TwipsToHimetric(int twips) {
+  return (twips * kHimetricPerInch + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
 // Twips to pixels at the given dots per inch, to the nearest pixel.
 constexpr int TwipsToPixels(int twips, int dotsPerInch) {
   const long long scaled = static_cast<long long>(twips) * dotsPerInch;

@@ -9,11 +9,12 @@
 #include "control/com/connection_point.h"
 #include "control/com/implements.h"
 #include "control/com/owners.h"
+#include "shared/twips.h"
 
 namespace scribbet::com {
 
 // Default extent on a form: 525 x 510 twips, in HIMETRIC.
-inline constexpr SIZEL kDefaultExtent = {926, 900};
+inline constexpr SIZEL kDefaultExtent = {TwipsToHimetric(525), TwipsToHimetric(510)};
 
 using typelib::kDispidWriteEvent;
 

@@ -14,7 +14,6 @@ class SinkList {
  public:
   DWORD Add(ComPtr<IUnknown> sink);
   bool Remove(DWORD cookie);
-  std::size_t Count() const { return sinks_.size(); }
 
  private:
   std::map<DWORD, ComPtr<IUnknown>> sinks_;

@@ -3,7 +3,7 @@
 
 #include <olectl.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +12,7 @@
 #include "control/com/com_error.h"
 #include "control/com/module.h"
 #include "control/com/owners.h"
-#include "control/com/registry_views.h"
+#include "control/registry_views.h"
 #include "platform/handles.h"
 
 namespace scribbet::com {
@@ -24,9 +24,6 @@ std::string GuidText(REFGUID guid) {
   ::StringFromGUID2(guid, text, 40);
   return std::string(text, text + wcslen(text));
 }
-
-// Plain ASCII (key names, numbers, the classes' names) in UTF-16.
-std::wstring Wide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 // Writes the key's value (its default value when name is null). Values are
 // written wide: the module's path may hold letters the ANSI code page lacks.
@@ -48,11 +45,9 @@ void SetText(const std::string& path, const wchar_t* name, std::wstring_view val
 SYSKIND ThisSystem() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
 const char* SystemName() { return sizeof(void*) == 8 ? "win64" : "win32"; }
 
-// The library's version key, its version in hexadecimal as Automation writes it.
+// The library's version key, as Automation writes it.
 std::string TypeLibraryKey() {
-  char version[16];
-  std::snprintf(version, sizeof version, "%x.%x", typelib::kMajorVersion, typelib::kMinorVersion);
-  return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + version;
+  return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + typelib::kRegistryVersion;
 }
 
 // Whether the key exists; view adds KEY_WOW64_32KEY or KEY_WOW64_64KEY.
@@ -65,16 +60,13 @@ bool KeyExists(const std::string& path, REGSAM view = 0) {
 
 std::string ClassKey(const ClassRecord& record) { return "CLSID\\" + GuidText(*record.clsid); }
 
-// The keys each class records, deepest first, so they can be deleted in order.
+// The keys the class's entries name, deepest first, so they can be deleted
+// in order: each key after the first entry that names it, reversed.
 std::vector<std::string> KeysOf(const ClassRecord& record) {
-  const std::string clsidKey = ClassKey(record);
-  std::vector<std::string> keys = {clsidKey + "\\InprocServer32", clsidKey + "\\ProgID",
-                                   clsidKey + "\\TypeLib"};
-  if (record.isControl) {
-    keys.insert(keys.end(), {clsidKey + "\\Control", clsidKey + "\\ToolboxBitmap32",
-                             clsidKey + "\\MiscStatus\\1", clsidKey + "\\MiscStatus"});
-  }
-  keys.insert(keys.end(), {clsidKey, std::string(record.progId) + "\\CLSID", record.progId});
+  std::vector<std::string> keys;
+  for (const RegistryEntry& entry : record.entries)
+    if (std::find(keys.begin(), keys.end(), entry.key) == keys.end()) keys.push_back(entry.key);
+  std::reverse(keys.begin(), keys.end());
   return keys;
 }
 
@@ -86,26 +78,14 @@ Unregistration Decide(const ClassRecord& record) {
   });
 }
 
-void RegisterProgId(const ClassRecord& record, REGSAM view) {
-  SetText(record.progId, nullptr, Wide(record.description), view);
-  SetText(std::string(record.progId) + "\\CLSID", nullptr, Wide(GuidText(*record.clsid)), view);
+void Write(const RegistryEntry& entry, const std::wstring& modulePath, REGSAM view = 0) {
+  std::wstring value = entry.modulePathFirst ? modulePath : std::wstring();
+  value += entry.value;
+  SetText(entry.key, entry.name, value, view);
 }
 
 void RegisterClass(const ClassRecord& record, const std::wstring& modulePath) {
-  const std::string clsidKey = ClassKey(record);
-  SetText(clsidKey, nullptr, Wide(record.description));
-  SetText(clsidKey + "\\InprocServer32", nullptr, modulePath);
-  SetText(clsidKey + "\\InprocServer32", L"ThreadingModel", kThreadingModel);
-  SetText(clsidKey + "\\ProgID", nullptr, Wide(record.progId));
-  SetText(clsidKey + "\\TypeLib", nullptr, Wide(GuidText(LIBID_ScribbetLib)));
-  RegisterProgId(record, 0);
-  if (record.isControl) {
-    SetText(clsidKey + "\\Control", nullptr, L"");
-    SetText(clsidKey + "\\ToolboxBitmap32", nullptr,
-            modulePath + L", " + std::to_wstring(kToolboxBitmapId));
-    SetText(clsidKey + "\\MiscStatus", nullptr, L"0");
-    SetText(clsidKey + "\\MiscStatus\\1", nullptr, std::to_wstring(kControlMiscStatus));
-  }
+  for (const RegistryEntry& entry : record.entries) Write(entry, modulePath);
 }
 
 // Deletes what the class recorded. A key that is already gone is no
@@ -120,7 +100,10 @@ bool UnregisterClass(const ClassRecord& record) {
     const LONG status = platform::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
     complete &= status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
   }
-  if (const auto view = Decide(record).progIdWrittenAgainIn) RegisterProgId(record, *view);
+  if (const auto view = Decide(record).progIdWrittenAgainIn) {
+    for (const RegistryEntry& entry : record.entries)
+      if (entry.progIdKey) Write(entry, ModulePath(), *view);
+  }
   return complete;
 }
 

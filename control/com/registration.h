@@ -1,7 +1,7 @@
-// What self-registration records for each creatable class. The table is
-// registration.json, which the Windows Installer package reads too; the
-// build makes it the C++ declarations of Scribbet_facts.h (kClasses, the
-// threading model, the toolbox picture, the control's misc status).
+// What self-registration records for each creatable class: the entries of
+// kClasses in Scribbet_facts.h, which the build makes from the IDL and
+// registration.json (control/res/com_table.py, as the Windows Installer
+// package does for its own registry entries).
 #pragma once
 
 #include <objbase.h>

@@ -27,7 +27,37 @@ import uuid
 
 import idl
 
+# Places in the file, as the MSFT format widl writes lays it out (Wine's
+# typelib.h names the same fields).
+# The header: where the library's own GUID entry is, its flags, how many
+# type descriptions it holds; after its fixed part, one offset per type
+# description, a help DLL's name when a flag says so, then the directory of
+# segments, one (offset, length, reserved, reserved) entry each.
+HEADER_LIBRARY_GUID = 0x08
+HEADER_FLAGS = 0x1C
+HEADER_TYPEINFO_COUNT = 0x20
+HEADER_SIZE = 0x54
+HEADER_FLAG_HELP_DLL = 0x100
+SEGMENT_ENTRY_SIZE = 16
+# A type description's fixed record, and the fields this script changes.
 TYPEINFO_SIZE = 100
+TYPEINFO_FLAGS = 0x30
+TYPEINFO_NAME = 0x34
+TYPEINFO_VERSION = 0x38
+# A GUID entry: the GUID, then the hreftype of what it identifies.
+GUID_ENTRY_SIZE = 24
+GUID_ENTRY_HREFTYPE = 16
+# A name entry: hreftype, hash link, the name's length in one byte, flags,
+# then the name itself, padded to four bytes.
+NAME_ENTRY_LENGTH = 8
+NAME_ENTRY_TEXT = 12
+# A reference record: hreftype first.
+REF_ENTRY_SIZE = 16
+# A custom-data GUID entry: the GUID's offset and the data's; the data is a
+# VARIANT type, then the value, a BSTR as its length and its bytes.
+CDGUID_ENTRY_SIZE = 12
+CUSTDATA_VALUE = 2
+CUSTDATA_BSTR_TEXT = 6
 # The custom data widl adds: the text "Created by WIDL version V at TIME\n"
 # and the time alone.
 WIDL_TIME = uuid.UUID("de77ba63-517c-11d1-a2da-0000f8773ce9")
@@ -45,28 +75,29 @@ def set_creation_time(data, segment, epoch):
     guid_base = segment["guid"][0]
     data_base = segment["custdata"][0]
     table_base, table_size = segment["cdguids"]
-    for entry in range(table_base, table_base + table_size, 12):
+    for entry in range(table_base, table_base + table_size, CDGUID_ENTRY_SIZE):
         guid_at, data_at = struct.unpack_from("<ii", data, entry)
         guid = uuid.UUID(bytes_le=bytes(data[guid_base + guid_at:guid_base + guid_at + 16]))
         at = data_base + data_at
         kind = struct.unpack_from("<H", data, at)[0]
         if kind == VT_UI4 and guid == WIDL_TIME:
-            struct.pack_into("<I", data, at + 2, epoch)
+            struct.pack_into("<I", data, at + CUSTDATA_VALUE, epoch)
         elif kind == VT_BSTR:
-            length = struct.unpack_from("<I", data, at + 2)[0]
-            text = data[at + 6:at + 6 + length]
+            length = struct.unpack_from("<I", data, at + CUSTDATA_VALUE)[0]
+            text_at = at + CUSTDATA_BSTR_TEXT
+            text = data[text_at:text_at + length]
             if text.startswith(WIDL_CREATED_TEXT) and text.endswith(b"\n"):
                 stamp = time.asctime(time.gmtime(epoch)).encode("ascii")  # as ctime writes
-                data[at + 6 + length - 1 - len(stamp):at + 6 + length - 1] = stamp
+                data[text_at + length - 1 - len(stamp):text_at + length - 1] = stamp
 
 
 def main(path, epoch_file, idl_path):
     library = idl.read(idl_path)
     data = bytearray(open(path, "rb").read())
-    count = struct.unpack_from("<i", data, 0x20)[0]
-    flags = struct.unpack_from("<I", data, 0x1C)[0]
-    directory = 0x54 + 4 * count + (4 if flags & 0x100 else 0)
-    segment = {name: struct.unpack_from("<ii", data, directory + 16 * i)
+    count = struct.unpack_from("<i", data, HEADER_TYPEINFO_COUNT)[0]
+    flags = struct.unpack_from("<I", data, HEADER_FLAGS)[0]
+    directory = HEADER_SIZE + 4 * count + (4 if flags & HEADER_FLAG_HELP_DLL else 0)
+    segment = {name: struct.unpack_from("<ii", data, directory + SEGMENT_ENTRY_SIZE * i)
                for i, name in enumerate(SEGMENTS)}
     guid_base, guid_size = segment["guid"]
     name_base, name_size = segment["name"]
@@ -76,12 +107,12 @@ def main(path, epoch_file, idl_path):
         return info_base + offset + field
 
     def name_of(offset):
-        at = name_base + struct.unpack_from("<i", data, info(offset, 0x34))[0]
-        length = data[at + 8]
-        return data[at + 12:at + 12 + length].decode("ascii")
+        at = name_base + struct.unpack_from("<i", data, info(offset, TYPEINFO_NAME))[0]
+        length = data[at + NAME_ENTRY_LENGTH]
+        return data[at + NAME_ENTRY_TEXT:at + NAME_ENTRY_TEXT + length].decode("ascii")
 
     # The library identifier: the GUID entry the header points at.
-    libid_at = guid_base + struct.unpack_from("<i", data, 0x08)[0]
+    libid_at = guid_base + struct.unpack_from("<i", data, HEADER_LIBRARY_GUID)[0]
     data[libid_at:libid_at + 16] = uuid.UUID(library.uuid).bytes_le
 
     # New places of the type descriptions.
@@ -95,15 +126,15 @@ def main(path, epoch_file, idl_path):
         if value in moved:
             struct.pack_into("<i", data, at, moved[value])
 
-    for entry in range(guid_base, guid_base + guid_size, 24):
-        remap(entry + 16)
+    for entry in range(guid_base, guid_base + guid_size, GUID_ENTRY_SIZE):
+        remap(entry + GUID_ENTRY_HREFTYPE)
     entry = name_base
     while entry < name_base + name_size:
         remap(entry)
-        length = data[entry + 8]
-        entry += 12 + ((length + 3) & ~3)
+        length = data[entry + NAME_ENTRY_LENGTH]
+        entry += NAME_ENTRY_TEXT + ((length + 3) & ~3)
     ref_base, ref_size = segment["ref"]
-    for entry in range(ref_base, ref_base + ref_size, 16):
+    for entry in range(ref_base, ref_base + ref_size, REF_ENTRY_SIZE):
         remap(entry)
 
     table = bytes(data[info_base:info_base + count * TYPEINFO_SIZE])
@@ -117,11 +148,11 @@ def main(path, epoch_file, idl_path):
         for attribute, flag in TYPE_FLAGS.items():
             if attribute in described.attributes:
                 type_flags |= flag
-        current = struct.unpack_from("<I", data, info(offset, 0x30))[0]
-        struct.pack_into("<I", data, info(offset, 0x30), current | type_flags)
+        current = struct.unpack_from("<I", data, info(offset, TYPEINFO_FLAGS))[0]
+        struct.pack_into("<I", data, info(offset, TYPEINFO_FLAGS), current | type_flags)
         if described.version:
             major, minor = described.version
-            struct.pack_into("<I", data, info(offset, 0x38), major | minor << 16)
+            struct.pack_into("<I", data, info(offset, TYPEINFO_VERSION), major | minor << 16)
 
     epoch_text = open(epoch_file).read().strip()
     set_creation_time(data, segment, int(epoch_text) if epoch_text else 0)

@@ -11,13 +11,19 @@ identifier in registry form).
 
 Lines of the preprocessor are passed over, so an attribute that widl
 refuses (written under #ifndef __WIDL__) is read all the same; the type
-library gets it from finish_typelib.py.
+library gets it from finish_typelib.py. An attribute given by one of the
+product's names (helpstring(SCRIBBET_LIBRARY_DESCRIPTION)) reads as the
+text shared/names.py gives it.
 """
 import re
 import sys
 from pathlib import Path
 
 IDL = Path(__file__).resolve().with_name("Scribbet.idl")
+sys.path.insert(0, str(IDL.parents[2] / "shared"))
+import names  # noqa: E402
+
+NAMES = names.macros()
 KINDS = ("library", "interface", "dispinterface", "coclass")
 
 
@@ -52,8 +58,9 @@ def registry_guid(text):
 
 
 def attributes_of(text):
-    return {name: value.strip().strip('"')
-            for name, value in re.findall(r"(\w+)(?:\(([^)]*)\))?", text)}
+    values = {name: value.strip().strip('"')
+              for name, value in re.findall(r"(\w+)(?:\(([^)]*)\))?", text)}
+    return {name: NAMES.get(value, value) for name, value in values.items()}
 
 
 def body_after(text, at):

@@ -1,15 +1,11 @@
-"""The registry entries the control's self-registration writes, read from the
-files that define them, so that a package can write the same entries itself:
+"""The registry entries the control's self-registration writes, for a
+package that writes the same entries itself:
 
-* control/res/Scribbet.idl (through control/res/idl.py): the library, its
-  interfaces and classes;
-* control/com/registration.json: which classes are registered, by what ProgID
-  and description, which of them is the control, its toolbox picture and
-  misc status, and the threading model.
-
-Besides the classes, registration registers the type library, which writes
-the library's key and one key per interface that automation can call
-(dual or oleautomation interfaces and dispinterfaces).
+* the classes' entries, from control/res/com_table.py, the table
+  self-registration is made from too;
+* the type library's, which registration leaves to Automation: the
+  library's key and one key per interface that automation can call (dual or
+  oleautomation interfaces and dispinterfaces), from the IDL (idl.py).
 
 entries(root, file_ref, folder_ref, platform) gives (key, name, value)
 triples under HKEY_CLASSES_ROOT; name None is the key's default value.
@@ -30,44 +26,26 @@ LIBFLAG_HASDISKIMAGE = 8
 
 
 def sources(root):
-    """The library as the IDL describes it, and the registration table."""
+    """The IDL's reader, the library it describes and the COM table."""
     root = Path(root)
     if str(root / "control/res") not in sys.path:
         sys.path.insert(0, str(root / "control/res"))
+    import com_table
     import idl
-    import make_facts
-    return idl, idl.read(root / "control/res/Scribbet.idl"), make_facts.read_table(
-        root / "control/com/registration.json")
+    return idl, idl.read(root / "control/res/Scribbet.idl"), com_table
 
 
 def entries(root, file_ref, folder_ref, platform):
-    idl, library, table = sources(root)
+    idl, library, com_table = sources(root)
     libid, version = idl.fact(library, "libid"), idl.fact(library, "version")
     flags = LIBFLAG_HASDISKIMAGE
     for attribute, bit in LIBRARY_FLAGS.items():
         if attribute in library.attributes:
             flags |= bit
-    toolbox = table["toolbox_bitmap"]
-    misc_status = table["control_misc_status"]["value"]
 
-    out = []
-    for record in table["classes"]:
-        progid, description = record["progid"], record["description"]
-        clsid = idl.fact(library, "clsid:" + record["coclass"])
-        key = "CLSID\\" + clsid
-        out += [(key, None, description),
-                (key + "\\InprocServer32", None, file_ref),
-                (key + "\\InprocServer32", "ThreadingModel", table["threading_model"]),
-                (key + "\\ProgID", None, progid),
-                (key + "\\TypeLib", None, libid),
-                (progid, None, description),
-                (progid + "\\CLSID", None, clsid)]
-        if record["control"]:
-            out += [(key + "\\Control", None, ""),
-                    (key + "\\ToolboxBitmap32", None, f"{file_ref}, {toolbox}"),
-                    (key + "\\MiscStatus", None, "0"),
-                    (key + "\\MiscStatus\\1", None, str(misc_status))]
-
+    out = [(key, name, "".join(file_ref if part is com_table.MODULE else part for part in value))
+           for _, class_entries in com_table.class_entries(library)
+           for key, name, value, _ in class_entries]
     key = f"TypeLib\\{libid}\\{version}"
     out += [(key, None, library.attributes.get("helpstring", "")),
             (key + f"\\0\\{platform}", None, file_ref),

@@ -22,6 +22,7 @@
 #include "platform/msi.h"
 #include "platform/process.h"
 #include "platform/wide_text.h"
+#include "scribbet_names.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ using scribbet::sources::SourcePlan;
 
 // The component the rows belong to: the control's, installed whenever the
 // package is.
-constexpr char16_t kComponent[] = u"Control";
+constexpr char16_t kComponent[] = u"" SCRIBBET_MSI_CONTROL_COMPONENT;
 constexpr int kLocalMachineRoot = 2;  // the Registry table's HKEY_LOCAL_MACHINE
 
 using MsiHandle = platform::unique_msihandle;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/entry_points.h"
 #include "platform/ui_types.h"
 
 namespace platform::sim {
@@ -35,12 +36,14 @@ void FailOneCall(const std::string& function, int callsBefore, DWORD status);
 // Whether a failure FailOneCall asked for has not come about yet.
 bool OneCallFailurePending();
 // The entry point can no longer be bound: calls raise a BindingError.
-void RemoveEntryPoint(const std::string& library, const std::string& entryPoint);
+//   sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GlobalFree));
+void RemoveEntryPoint(EntryPoint entryPoint);
 // Every removed entry point can be bound again.
 void RestoreEntryPoints();
 // The status the last simulated call that failed left, as GetLastError would
-// read it right after that call (0 before any failure).
+// read it right after that call (0 before any failure), and SetLastError.
 DWORD LastError();
+void SetLastError(DWORD status);
 
 // Rights. What an open or a creation of a key under HKEY_LOCAL_MACHINE may
 // ask for, as the key's security grants it to the account running: the rule

@@ -10,7 +10,6 @@
 namespace platform {
 namespace {
 
-constexpr char kAdvapi32[] = "advapi32.dll";
 
 bool VistaOrLater(const OSVERSIONINFOA& version) {
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6;
@@ -20,7 +19,8 @@ bool VistaOrLater(const OSVERSIONINFOA& version) {
 
 HANDLE RegisterEventSourceA(LPCSTR server, LPCSTR source) {
   auto m = sim::Lock();
-  const DWORD failure = sim::Enter(m.machine, kAdvapi32, "RegisterEventSourceA");
+  const DWORD failure =
+      sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, RegisterEventSourceA));
   m->sourceOpens.push_back({server ? server : "", source ? source : "", server == nullptr});
   if (failure || !source) return nullptr;
   const ULONG_PTR handle = m->NewHandle();
@@ -37,7 +37,7 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
   for (WORD i = 0; strings && i < stringCount; ++i)
     if (strings[i]) longest = std::max(longest, FromAnsi(strings[i]).size());
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kAdvapi32, "ReportEventA")) return FALSE;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, ReportEventA))) return FALSE;
   auto open = m->eventSources.find(reinterpret_cast<ULONG_PTR>(source));
   if (open == m->eventSources.end()) return FALSE;
   if ((stringCount && !strings) || (dataSize && !data) || longest > kLongestInsertionString)
@@ -64,7 +64,7 @@ BOOL ReportEventA(HANDLE source, WORD type, WORD category, DWORD eventId, PSID u
 
 BOOL DeregisterEventSource(HANDLE source) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kAdvapi32, "DeregisterEventSource")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, DeregisterEventSource))) return {};
   return m->eventSources.erase(reinterpret_cast<ULONG_PTR>(source)) ? TRUE : FALSE;
 }
 

@@ -59,11 +59,11 @@ static Machine* machine = new Machine();  // lives as long as the process
 
 Locked Lock() { return Locked{std::unique_lock<std::mutex>(machineMutex), *machine}; }
 
-DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
-  m.calls.emplace_back(entryPoint);
-  if (m.removedEntryPoints.count({library, entryPoint}))
-    throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
-  if (auto once = m.failingOnce.find(entryPoint); once != m.failingOnce.end()) {
+DWORD Enter(Machine& m, EntryPoint entryPoint) {
+  m.calls.emplace_back(entryPoint.name);
+  if (m.removedEntryPoints.count({entryPoint.library, entryPoint.name}))
+    throw BindingError(ErrorNumber::EntryPointNotFound, entryPoint.library, entryPoint.name);
+  if (auto once = m.failingOnce.find(entryPoint.name); once != m.failingOnce.end()) {
     if (once->second.callsBefore-- == 0) {
       const DWORD status = once->second.status;
       m.failingOnce.erase(once);
@@ -71,7 +71,7 @@ DWORD Enter(Machine& m, const char* library, const char* entryPoint) {
       return status;
     }
   }
-  const auto failing = m.failingFunctions.find(entryPoint);
+  const auto failing = m.failingFunctions.find(entryPoint.name);
   if (failing == m.failingFunctions.end()) return 0;
   m.lastError = failing->second;
   return failing->second;
@@ -120,9 +120,10 @@ void FailOneCall(const std::string& function, int callsBefore, DWORD status) {
 }
 bool OneCallFailurePending() { return !Lock()->failingOnce.empty(); }
 DWORD LastError() { return Lock()->lastError; }
+void SetLastError(DWORD status) { Lock()->lastError = status; }
 
-void RemoveEntryPoint(const std::string& library, const std::string& entryPoint) {
-  Lock()->removedEntryPoints.insert({library, entryPoint});
+void RemoveEntryPoint(EntryPoint entryPoint) {
+  Lock()->removedEntryPoints.insert({entryPoint.library, entryPoint.name});
 }
 
 void RestoreEntryPoints() { Lock()->removedEntryPoints.clear(); }

@@ -6,13 +6,11 @@
 
 namespace platform {
 
-static constexpr char kKernel32[] = "kernel32";
-
 BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPSECURITY_ATTRIBUTES,
                     LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCSTR,
                     LPSTARTUPINFOA startupInfo, LPPROCESS_INFORMATION processInformation) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "CreateProcessA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, CreateProcessA))) return {};
   if (!startupInfo || !processInformation) return FALSE;
   m->processStarts.push_back({commandLine ? commandLine : "", applicationName != nullptr,
                               startupInfo->dwFlags, startupInfo->wShowWindow});
@@ -27,7 +25,7 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPSECURITY_ATTRIB
 
 BOOL CloseHandle(HANDLE handle) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "CloseHandle")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, CloseHandle))) return {};
   return m->kernelHandles.erase(handle) ? TRUE : FALSE;
 }
 
@@ -35,7 +33,7 @@ BOOL CloseHandle(HANDLE handle) {
 // characters and a zero, and the full size is returned.
 DWORD GetModuleFileNameA(HMODULE, LPSTR fileName, DWORD size) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetModuleFileNameA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetModuleFileNameA))) return {};
   if (size == 0) return 0;
   const std::string& name = m->moduleFileName;
   const DWORD length = static_cast<DWORD>(name.size());
@@ -50,13 +48,13 @@ static HANDLE const kCurrentProcess = reinterpret_cast<HANDLE>(static_cast<LONG_
 
 HANDLE GetCurrentProcess() {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetCurrentProcess")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetCurrentProcess))) return {};
   return kCurrentProcess;
 }
 
 BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "IsWow64Process")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, IsWow64Process))) return {};
   if (process != kCurrentProcess || !wow64) return FALSE;
   *wow64 = m->wow64 ? TRUE : FALSE;
   return TRUE;

@@ -18,7 +18,6 @@ using sim::RegKey;
 
 namespace {
 
-constexpr char kAdvapi32[] = "advapi32.dll";
 constexpr std::size_t kMaxKeyNameLength = 255;
 constexpr REGSAM kMaximumAllowed = 0x02000000;
 
@@ -249,60 +248,60 @@ LONG DeleteValue(Machine& m, HKEY key, const std::u16string& name) {
 
 // Every simulated registry function starts so: the machine locked, the call
 // recorded, and the status a test made it fail with returned at once.
-#define SCRIBBET_SIM_REGISTRY_ENTER(name)                                          \
-  auto m = sim::Lock();                                                            \
-  if (const DWORD failure = sim::Enter(m.machine, kAdvapi32, name)) \
+#define SCRIBBET_SIM_REGISTRY_ENTER(function)                                              \
+  auto m = sim::Lock();                                                                    \
+  if (const DWORD failure = sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kAdvapi32, function))) \
     return static_cast<LONG>(failure)
 
 }  // namespace
 
 LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
                      LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegCreateKeyExA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegCreateKeyExA);
   return CreateKey(m.machine, key, Wide(m.machine, subKey), access, result, disposition);
 }
 
 LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD, LPWSTR, DWORD, REGSAM access,
                      LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegCreateKeyExW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegCreateKeyExW);
   return CreateKey(m.machine, key, Wide(subKey), access, result, disposition);
 }
 
 LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegOpenKeyExA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegOpenKeyExA);
   return OpenKey(m.machine, key, Wide(m.machine, subKey), access, result);
 }
 
 LONG RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD, REGSAM access, PHKEY result) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegOpenKeyExW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegOpenKeyExW);
   return OpenKey(m.machine, key, Wide(subKey), access, result);
 }
 
 LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegSetValueExA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegSetValueExA);
   return SetValue(m.machine, key, Wide(m.machine, valueName), type, data, size, false);
 }
 
 LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegSetValueExW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegSetValueExW);
   return SetValue(m.machine, key, Wide(valueName), type, data, size, true);
 }
 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                       LPDWORD size) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegQueryValueExA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegQueryValueExA);
   return QueryValue(m.machine, key, Wide(m.machine, valueName), reserved, type, data, size, false);
 }
 
 LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                       LPDWORD size) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegQueryValueExW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegQueryValueExW);
   return QueryValue(m.machine, key, Wide(valueName), reserved, type, data, size, true);
 }
 
 LONG RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength, LPDWORD, LPWSTR keyClass,
                    LPDWORD classLength, PFILETIME lastWriteTime) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegEnumKeyExW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegEnumKeyExW);
   std::shared_ptr<RegKey> node;
   if (const LONG status = KeyWithRight(m.machine, key, KEY_ENUMERATE_SUB_KEYS, node)) return status;
   if (index >= node->subkeys.size()) return ERROR_NO_MORE_ITEMS;
@@ -316,7 +315,7 @@ LONG RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength, LPDWO
 
 LONG RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD nameLength, LPDWORD reserved,
                    LPDWORD type, LPBYTE data, LPDWORD size) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegEnumValueW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegEnumValueW);
   std::shared_ptr<RegKey> node;
   if (const LONG status = KeyWithRight(m.machine, key, KEY_QUERY_VALUE, node)) return status;
   if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
@@ -328,27 +327,27 @@ LONG RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD nameLength, 
 }
 
 LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteKeyA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegDeleteKeyA);
   return DeleteKey(m.machine, key, Wide(m.machine, subKey));
 }
 
 LONG RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteKeyW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegDeleteKeyW);
   return DeleteKey(m.machine, key, Wide(subKey));
 }
 
 LONG RegDeleteValueA(HKEY key, LPCSTR valueName) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteValueA");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegDeleteValueA);
   return DeleteValue(m.machine, key, Wide(m.machine, valueName));
 }
 
 LONG RegDeleteValueW(HKEY key, LPCWSTR valueName) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegDeleteValueW");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegDeleteValueW);
   return DeleteValue(m.machine, key, Wide(valueName));
 }
 
 LONG RegCloseKey(HKEY key) {
-  SCRIBBET_SIM_REGISTRY_ENTER("RegCloseKey");
+  SCRIBBET_SIM_REGISTRY_ENTER(RegCloseKey);
   const auto value = reinterpret_cast<ULONG_PTR>(key);
   if (m->roots.count(value)) return ERROR_SUCCESS;
   return m->openKeys.erase(value) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;

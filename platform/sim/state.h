@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/entry_points.h"
 #include "platform/sim/control.h"
 
 namespace platform::sim {
@@ -124,7 +125,8 @@ bool TakeRegistryWrite(Machine& machine);
 // the test made the function fail with, kept as the last error (0 when it
 // works). A function given a status returns at once: a registry function
 // with that status, any other with its failure value.
-[[nodiscard]] DWORD Enter(Machine& machine, const char* library, const char* entryPoint);
+//   if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetVersionExA))) return {};
+[[nodiscard]] DWORD Enter(Machine& machine, EntryPoint entryPoint);
 
 // The rights a test granted on the key under HKEY_LOCAL_MACHINE at this path
 // (every right for keys elsewhere).

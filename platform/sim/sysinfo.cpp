@@ -8,11 +8,9 @@
 
 namespace platform {
 
-static constexpr char kKernel32[] = "kernel32";
-
 BOOL GetVersionExA(LPOSVERSIONINFOA info) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetVersionExA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetVersionExA))) return {};
   if (!info || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
     return FALSE;
   *info = m->version;
@@ -30,19 +28,19 @@ static UINT CopyDirectory(const std::string& directory, LPSTR buffer, UINT size)
 
 UINT GetWindowsDirectoryA(LPSTR buffer, UINT size) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetWindowsDirectoryA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetWindowsDirectoryA))) return {};
   return CopyDirectory(m->windowsDirectory, buffer, size);
 }
 
 UINT GetSystemDirectoryA(LPSTR buffer, UINT size) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetSystemDirectoryA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetSystemDirectoryA))) return {};
   return CopyDirectory(m->systemDirectory, buffer, size);
 }
 
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
   auto m = sim::Lock();
-  const DWORD failure = sim::Enter(m.machine, kKernel32, "GlobalAlloc");
+  const DWORD failure = sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GlobalAlloc));
   m->lastGlobalAllocSize = bytes;  // what was asked for, given or not
   if (failure) return nullptr;
   // Exactly the size asked for, so the sanitizers see any overrun; memory
@@ -56,7 +54,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
 
 HGLOBAL GlobalFree(HGLOBAL memory) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GlobalFree")) return memory;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GlobalFree))) return memory;
   if (!m->globalBuffers.erase(memory)) return memory;
   std::free(memory);
   return nullptr;
@@ -65,7 +63,7 @@ HGLOBAL GlobalFree(HGLOBAL memory) {
 void RtlMoveMemory(void* destination, const void* source, SIZE_T length) {
   {
     auto m = sim::Lock();
-    if (sim::Enter(m.machine, kKernel32, "RtlMoveMemory")) return;
+    if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, RtlMoveMemory))) return;
   }
   std::memmove(destination, source, length);
 }

@@ -11,15 +11,13 @@ namespace platform {
 
 namespace {
 
-constexpr char kKernel32[] = "kernel32";
-
 std::u16string Wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
 }  // namespace
 
 DWORD ExpandEnvironmentStringsW(LPCWSTR source, LPWSTR destination, DWORD size) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "ExpandEnvironmentStringsW")) return 0;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, ExpandEnvironmentStringsW))) return 0;
   std::u16string text = source ? source : u"";
   const std::u16string variable = u"%SystemRoot%";
   for (std::size_t at = 0; (at = text.find(variable, at)) != std::u16string::npos;) {
@@ -34,7 +32,7 @@ DWORD ExpandEnvironmentStringsW(LPCWSTR source, LPWSTR destination, DWORD size) 
 
 DWORD GetFileAttributesW(LPCWSTR fileName) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "GetFileAttributesW")) return INVALID_FILE_ATTRIBUTES;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetFileAttributesW))) return INVALID_FILE_ATTRIBUTES;
   std::u16string path = fileName ? fileName : u"";
   const std::u16string system32 = Wide(m->windowsDirectory) + u"\\System32\\";
   if (m->wow64 && !m->redirectionOff &&
@@ -45,7 +43,7 @@ DWORD GetFileAttributesW(LPCWSTR fileName) {
 
 BOOL Wow64DisableWow64FsRedirection(PVOID* oldValue) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "Wow64DisableWow64FsRedirection")) return FALSE;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, Wow64DisableWow64FsRedirection))) return FALSE;
   if (!m->wow64) return FALSE;
   if (oldValue) *oldValue = reinterpret_cast<PVOID>(m->redirectionOff ? 1 : 0);
   m->redirectionOff = true;
@@ -54,7 +52,7 @@ BOOL Wow64DisableWow64FsRedirection(PVOID* oldValue) {
 
 BOOL Wow64RevertWow64FsRedirection(PVOID oldValue) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kKernel32, "Wow64RevertWow64FsRedirection")) return FALSE;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, Wow64RevertWow64FsRedirection))) return FALSE;
   m->redirectionOff = oldValue != nullptr;
   return TRUE;
 }

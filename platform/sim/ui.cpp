@@ -9,7 +9,7 @@ namespace platform {
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, "user32.dll", "MessageBoxA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, MessageBoxA))) return {};
   m->messageBoxes.push_back({owner, text ? text : "", caption ? caption : "", style});
   return m->messageBoxAnswer;
 }
@@ -19,7 +19,7 @@ static HWINSTA const kWindowStation = reinterpret_cast<HWINSTA>(static_cast<ULON
 
 HWINSTA GetProcessWindowStation() {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, "user32.dll", "GetProcessWindowStation")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetProcessWindowStation))) return {};
   return kWindowStation;
 }
 
@@ -28,7 +28,7 @@ HWINSTA GetProcessWindowStation() {
 BOOL GetUserObjectInformationA(HANDLE object, int index, PVOID info, DWORD length,
                                LPDWORD needed) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, "user32.dll", "GetUserObjectInformationA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetUserObjectInformationA))) return {};
   if (object != kWindowStation || index != UOI_FLAGS) return FALSE;
   if (needed) *needed = sizeof(USEROBJECTFLAGS);
   if (!info || length < sizeof(USEROBJECTFLAGS)) return FALSE;

@@ -14,8 +14,6 @@ namespace platform {
 
 namespace {
 
-constexpr char kUser32[] = "user32.dll";
-constexpr char kGdi32[] = "gdi32.dll";
 constexpr COLORREF kInvalidColour = 0xFFFFFFFF;  // what the colour calls return on failure
 // A classic fixed single border and caption, as a 96-dpi Windows draws them.
 constexpr int kBorder = 3;
@@ -94,7 +92,7 @@ WindowState* Machine::FindWindow(HWND handle) {
 
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "RegisterClassExA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, RegisterClassExA))) return {};
   if (!windowClass || !windowClass->lpszClassName ||
       m->windowClasses.count(windowClass->lpszClassName))
     return 0;
@@ -105,7 +103,7 @@ ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
 // As on Windows, a class with windows still open stays registered.
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "UnregisterClassA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, UnregisterClassA))) return {};
   if (!className) return FALSE;
   const sim::NoCaseLess less;
   for (const auto& w : m->windows)
@@ -117,7 +115,7 @@ BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE, LPVOID) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "CreateWindowExA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, CreateWindowExA))) return {};
   if (!className) return nullptr;
   sim::WindowState w{};
   if (!IsSystemClass(className)) {
@@ -149,7 +147,7 @@ BOOL DestroyWindow(HWND window) {
   std::vector<std::pair<HWND, WNDPROC>> doomed;
   {
     auto m = sim::Lock();
-    if (sim::Enter(m.machine, kUser32, "DestroyWindow")) return {};
+    if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, DestroyWindow))) return {};
     sim::WindowState* w = m->FindWindow(window);
     if (!w) return FALSE;
     doomed.push_back({window, w->procedure});
@@ -172,13 +170,13 @@ BOOL DestroyWindow(HWND window) {
 
 BOOL IsWindow(HWND window) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "IsWindow")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, IsWindow))) return {};
   return m->FindWindow(window) != nullptr;
 }
 
 BOOL ShowWindow(HWND window, int show) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "ShowWindow")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, ShowWindow))) return {};
   sim::WindowState* w = m->FindWindow(window);
   if (!w) return FALSE;
   const bool was = w->window.visible;
@@ -189,7 +187,7 @@ BOOL ShowWindow(HWND window, int show) {
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM) {
   {
     auto m = sim::Lock();
-    if (sim::Enter(m.machine, kUser32, "DefWindowProcA")) return {};
+    if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, DefWindowProcA))) return {};
   }
   if (message == WM_CLOSE) DestroyWindow(window);
   return 0;
@@ -197,7 +195,7 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM) {
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "SendMessageA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, SendMessageA))) return {};
   sim::WindowState* w = m->FindWindow(window);
   if (!w) return 0;
   if (IsButton(*w)) return ButtonMessage(m, window, message, wParam, lParam);
@@ -210,7 +208,7 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL SetWindowTextA(HWND window, LPCSTR text) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "SetWindowTextA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, SetWindowTextA))) return {};
   sim::WindowState* w = m->FindWindow(window);
   if (!w) return FALSE;
   w->window.text = text ? text : "";
@@ -219,7 +217,7 @@ BOOL SetWindowTextA(HWND window, LPCSTR text) {
 
 int GetWindowTextA(HWND window, LPSTR buffer, int size) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetWindowTextA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetWindowTextA))) return {};
   sim::WindowState* w = m->FindWindow(window);
   if (!w || size <= 0) return 0;
   const auto length = std::min<std::size_t>(w->window.text.size(), std::size_t(size - 1));
@@ -230,7 +228,7 @@ int GetWindowTextA(HWND window, LPSTR buffer, int size) {
 
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "SetWindowLongPtrA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, SetWindowLongPtrA))) return {};
   sim::WindowState* w = m->FindWindow(window);
   if (!w || index != GWLP_USERDATA) return 0;
   return std::exchange(w->userData, value);
@@ -238,14 +236,14 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
 
 LONG_PTR GetWindowLongPtrA(HWND window, int index) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetWindowLongPtrA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetWindowLongPtrA))) return {};
   sim::WindowState* w = m->FindWindow(window);
   return w && index == GWLP_USERDATA ? w->userData : 0;
 }
 
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "AdjustWindowRectEx")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, AdjustWindowRectEx))) return {};
   if (!rect) return FALSE;
   if (style & WS_CAPTION) {
     rect->left -= kBorder;
@@ -258,13 +256,13 @@ BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD) {
 
 void PostQuitMessage(int exitCode) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "PostQuitMessage")) return;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, PostQuitMessage))) return;
   m->quitCode = exitCode;
 }
 
 int GetSystemMetrics(int index) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetSystemMetrics")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetSystemMetrics))) return {};
   if (index == SM_CXSCREEN) return m->screenWidth;
   if (index == SM_CYSCREEN) return m->screenHeight;
   return 0;
@@ -272,7 +270,7 @@ int GetSystemMetrics(int index) {
 
 HDC GetDC(HWND) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetDC")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetDC))) return {};
   const auto dc = reinterpret_cast<HDC>(m->NewHandle());
   m->deviceContexts.insert(dc);
   return dc;
@@ -280,27 +278,27 @@ HDC GetDC(HWND) {
 
 int ReleaseDC(HWND, HDC dc) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "ReleaseDC")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, ReleaseDC))) return {};
   return m->deviceContexts.erase(dc) ? 1 : 0;
 }
 
 int GetDeviceCaps(HDC dc, int index) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kGdi32, "GetDeviceCaps")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kGdi32, GetDeviceCaps))) return {};
   if (!m->deviceContexts.count(dc)) return 0;
   return index == LOGPIXELSX || index == LOGPIXELSY ? m->dotsPerInch : 0;
 }
 
 HGDIOBJ GetStockObject(int object) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kGdi32, "GetStockObject")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kGdi32, GetStockObject))) return {};
   return StockObject(object);
 }
 
 // The classic Windows scheme: silver faces, navy highlight, black text.
 DWORD GetSysColor(int index) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetSysColor")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetSysColor))) return {};
   switch (index) {
     case COLOR_BTNFACE: return 0xC0C0C0;
     case COLOR_HIGHLIGHT: return 0x800000;  // COLORREF is 0x00BBGGRR
@@ -310,25 +308,25 @@ DWORD GetSysColor(int index) {
 
 HBRUSH GetSysColorBrush(int index) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "GetSysColorBrush")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, GetSysColorBrush))) return {};
   return reinterpret_cast<HBRUSH>(ULONG_PTR(0x6000 + index));
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kGdi32, "SetTextColor")) return kInvalidColour;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kGdi32, SetTextColor))) return kInvalidColour;
   return std::exchange(m->dcColours[dc].text, color);
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kGdi32, "SetBkColor")) return kInvalidColour;
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kGdi32, SetBkColor))) return kInvalidColour;
   return std::exchange(m->dcColours[dc].back, color);
 }
 
 HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int width, int, UINT) {
   auto m = sim::Lock();
-  if (sim::Enter(m.machine, kUser32, "LoadImageA")) return {};
+  if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kUser32, LoadImageA))) return {};
   if (type != IMAGE_ICON) return nullptr;
   // One handle per resource and size, as shared images are.
   return reinterpret_cast<HANDLE>(0x50000 + (reinterpret_cast<ULONG_PTR>(name) << 8) +

@@ -4,20 +4,22 @@
 
 namespace platform::win32 {
 
-FARPROC BindEntryPoint(const char* library, const char* entryPoint) {
-  HMODULE module = ::LoadLibraryA(library);
-  if (!module) throw BindingError(ErrorNumber::LibraryNotFound, library, entryPoint);
-  FARPROC address = ::GetProcAddress(module, entryPoint);
-  if (!address) throw BindingError(ErrorNumber::EntryPointNotFound, library, entryPoint);
+FARPROC BindEntryPoint(EntryPoint entryPoint) {
+  HMODULE module = ::LoadLibraryA(entryPoint.library);
+  if (!module)
+    throw BindingError(ErrorNumber::LibraryNotFound, entryPoint.library, entryPoint.name);
+  FARPROC address = ::GetProcAddress(module, entryPoint.name);
+  if (!address)
+    throw BindingError(ErrorNumber::EntryPointNotFound, entryPoint.library, entryPoint.name);
   return address;
 }
 
-FARPROC BindEntryPoint(const char* library, const char* fallback, const char* entryPoint) {
+FARPROC BindEntryPoint(EntryPoint entryPoint, const char* fallback) {
   try {
-    return BindEntryPoint(library, entryPoint);
+    return BindEntryPoint(entryPoint);
   } catch (const BindingError&) {
     try {
-      return BindEntryPoint(fallback, entryPoint);
+      return BindEntryPoint(EntryPoint{fallback, entryPoint.name});
     } catch (const BindingError&) {
     }
     throw;

@@ -4,60 +4,40 @@
 
 namespace platform {
 
-using win32::Bind;
-
-namespace {
-constexpr char kMsi[] = "msi.dll";
-}
-
 UINT MsiGetPropertyW(MSIHANDLE install, LPCWSTR name, LPWSTR value, LPDWORD size) {
-  static const auto fn = Bind<decltype(&::MsiGetPropertyW)>(kMsi, "MsiGetPropertyW");
-  return fn(install, name, value, size);
+  return PLATFORM_BIND(kMsi, MsiGetPropertyW)(install, name, value, size);
 }
 
 MSIHANDLE MsiGetActiveDatabase(MSIHANDLE install) {
-  static const auto fn = Bind<decltype(&::MsiGetActiveDatabase)>(kMsi, "MsiGetActiveDatabase");
-  return fn(install);
+  return PLATFORM_BIND(kMsi, MsiGetActiveDatabase)(install);
 }
 
 UINT MsiDatabaseOpenViewW(MSIHANDLE database, LPCWSTR query, MSIHANDLE* view) {
-  static const auto fn = Bind<decltype(&::MsiDatabaseOpenViewW)>(kMsi, "MsiDatabaseOpenViewW");
-  return fn(database, query, view);
+  return PLATFORM_BIND(kMsi, MsiDatabaseOpenViewW)(database, query, view);
 }
 
 UINT MsiViewExecute(MSIHANDLE view, MSIHANDLE record) {
-  static const auto fn = Bind<decltype(&::MsiViewExecute)>(kMsi, "MsiViewExecute");
-  return fn(view, record);
+  return PLATFORM_BIND(kMsi, MsiViewExecute)(view, record);
 }
 
 UINT MsiViewModify(MSIHANDLE view, MSIMODIFY mode, MSIHANDLE record) {
-  static const auto fn = Bind<decltype(&::MsiViewModify)>(kMsi, "MsiViewModify");
-  return fn(view, mode, record);
+  return PLATFORM_BIND(kMsi, MsiViewModify)(view, mode, record);
 }
 
-MSIHANDLE MsiCreateRecord(UINT fields) {
-  static const auto fn = Bind<decltype(&::MsiCreateRecord)>(kMsi, "MsiCreateRecord");
-  return fn(fields);
-}
+MSIHANDLE MsiCreateRecord(UINT fields) { return PLATFORM_BIND(kMsi, MsiCreateRecord)(fields); }
 
 UINT MsiRecordSetStringW(MSIHANDLE record, UINT field, LPCWSTR value) {
-  static const auto fn = Bind<decltype(&::MsiRecordSetStringW)>(kMsi, "MsiRecordSetStringW");
-  return fn(record, field, value);
+  return PLATFORM_BIND(kMsi, MsiRecordSetStringW)(record, field, value);
 }
 
 UINT MsiRecordSetInteger(MSIHANDLE record, UINT field, int value) {
-  static const auto fn = Bind<decltype(&::MsiRecordSetInteger)>(kMsi, "MsiRecordSetInteger");
-  return fn(record, field, value);
+  return PLATFORM_BIND(kMsi, MsiRecordSetInteger)(record, field, value);
 }
 
 int MsiProcessMessage(MSIHANDLE install, INSTALLMESSAGE type, MSIHANDLE record) {
-  static const auto fn = Bind<decltype(&::MsiProcessMessage)>(kMsi, "MsiProcessMessage");
-  return fn(install, type, record);
+  return PLATFORM_BIND(kMsi, MsiProcessMessage)(install, type, record);
 }
 
-UINT MsiCloseHandle(MSIHANDLE handle) {
-  static const auto fn = Bind<decltype(&::MsiCloseHandle)>(kMsi, "MsiCloseHandle");
-  return fn(handle);
-}
+UINT MsiCloseHandle(MSIHANDLE handle) { return PLATFORM_BIND(kMsi, MsiCloseHandle)(handle); }
 
 }  // namespace platform

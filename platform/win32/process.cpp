@@ -4,40 +4,26 @@
 
 namespace platform {
 
-using win32::Bind;
-using win32::kKernel32;
-
 BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
-                    LPSECURITY_ATTRIBUTES processAttributes,
-                    LPSECURITY_ATTRIBUTES threadAttributes, BOOL inheritHandles,
-                    DWORD creationFlags, LPVOID environment, LPCSTR currentDirectory,
-                    LPSTARTUPINFOA startupInfo, LPPROCESS_INFORMATION processInformation) {
-  static const auto fn = Bind<decltype(&::CreateProcessA)>(kKernel32, "CreateProcessA");
-  return fn(applicationName, commandLine, processAttributes, threadAttributes, inheritHandles,
-            creationFlags, environment, currentDirectory, startupInfo, processInformation);
+                    LPSECURITY_ATTRIBUTES processAttributes, LPSECURITY_ATTRIBUTES threadAttributes,
+                    BOOL inheritHandles, DWORD creationFlags, LPVOID environment,
+                    LPCSTR currentDirectory, LPSTARTUPINFOA startupInfo,
+                    LPPROCESS_INFORMATION processInformation) {
+  return PLATFORM_BIND(kKernel32, CreateProcessA)(
+      applicationName, commandLine, processAttributes, threadAttributes, inheritHandles,
+      creationFlags, environment, currentDirectory, startupInfo, processInformation);
 }
 
-BOOL CloseHandle(HANDLE handle) {
-  static const auto fn = Bind<decltype(&::CloseHandle)>(kKernel32, "CloseHandle");
-  return fn(handle);
-}
+BOOL CloseHandle(HANDLE handle) { return PLATFORM_BIND(kKernel32, CloseHandle)(handle); }
 
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
-  static const auto fn =
-      Bind<decltype(&::GetModuleFileNameA)>(kKernel32, "GetModuleFileNameA");
-  return fn(module, fileName, size);
+  return PLATFORM_BIND(kKernel32, GetModuleFileNameA)(module, fileName, size);
 }
 
-HANDLE GetCurrentProcess() {
-  static const auto fn = Bind<decltype(&::GetCurrentProcess)>(kKernel32, "GetCurrentProcess");
-  return fn();
-}
+HANDLE GetCurrentProcess() { return PLATFORM_BIND(kKernel32, GetCurrentProcess)(); }
 
 BOOL IsWow64Process(HANDLE process, PBOOL wow64) {
-  // Declared by windows.h only for newer targets than the one we build for.
-  using Function = BOOL(WINAPI*)(HANDLE, PBOOL);
-  static const auto fn = Bind<Function>(kKernel32, "IsWow64Process");
-  return fn(process, wow64);
+  return PLATFORM_BIND(kKernel32, IsWow64Process)(process, wow64);
 }
 
 }  // namespace platform

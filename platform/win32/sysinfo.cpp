@@ -4,40 +4,26 @@
 
 namespace platform {
 
-using win32::Bind;
-using win32::kKernel32;
-
-BOOL GetVersionExA(LPOSVERSIONINFOA info) {
-  static const auto fn = Bind<decltype(&::GetVersionExA)>(kKernel32, "GetVersionExA");
-  return fn(info);
-}
+BOOL GetVersionExA(LPOSVERSIONINFOA info) { return PLATFORM_BIND(kKernel32, GetVersionExA)(info); }
 
 UINT GetWindowsDirectoryA(LPSTR buffer, UINT size) {
-  static const auto fn =
-      Bind<decltype(&::GetWindowsDirectoryA)>(kKernel32, "GetWindowsDirectoryA");
-  return fn(buffer, size);
+  return PLATFORM_BIND(kKernel32, GetWindowsDirectoryA)(buffer, size);
 }
 
 UINT GetSystemDirectoryA(LPSTR buffer, UINT size) {
-  static const auto fn =
-      Bind<decltype(&::GetSystemDirectoryA)>(kKernel32, "GetSystemDirectoryA");
-  return fn(buffer, size);
+  return PLATFORM_BIND(kKernel32, GetSystemDirectoryA)(buffer, size);
 }
 
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
-  static const auto fn = Bind<decltype(&::GlobalAlloc)>(kKernel32, "GlobalAlloc");
-  return fn(flags, bytes);
+  return PLATFORM_BIND(kKernel32, GlobalAlloc)(flags, bytes);
 }
 
-HGLOBAL GlobalFree(HGLOBAL memory) {
-  static const auto fn = Bind<decltype(&::GlobalFree)>(kKernel32, "GlobalFree");
-  return fn(memory);
-}
+HGLOBAL GlobalFree(HGLOBAL memory) { return PLATFORM_BIND(kKernel32, GlobalFree)(memory); }
 
 void RtlMoveMemory(void* destination, const void* source, SIZE_T length) {
+  // windows.h has it only as a macro for memmove.
   using Function = void(WINAPI*)(void*, const void*, SIZE_T);
-  static const auto fn = Bind<Function>(kKernel32, "RtlMoveMemory");
-  fn(destination, source, length);
+  PLATFORM_BIND_AS(Function, kKernel32, RtlMoveMemory)(destination, source, length);
 }
 
 }  // namespace platform

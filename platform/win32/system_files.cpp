@@ -4,30 +4,20 @@
 
 namespace platform {
 
-using win32::Bind;
-using win32::kKernel32;
-
 DWORD ExpandEnvironmentStringsW(LPCWSTR source, LPWSTR destination, DWORD size) {
-  static const auto fn =
-      Bind<decltype(&::ExpandEnvironmentStringsW)>(kKernel32, "ExpandEnvironmentStringsW");
-  return fn(source, destination, size);
+  return PLATFORM_BIND(kKernel32, ExpandEnvironmentStringsW)(source, destination, size);
 }
 
 DWORD GetFileAttributesW(LPCWSTR fileName) {
-  static const auto fn = Bind<decltype(&::GetFileAttributesW)>(kKernel32, "GetFileAttributesW");
-  return fn(fileName);
+  return PLATFORM_BIND(kKernel32, GetFileAttributesW)(fileName);
 }
 
 BOOL Wow64DisableWow64FsRedirection(PVOID* oldValue) {
-  static const auto fn = Bind<decltype(&::Wow64DisableWow64FsRedirection)>(
-      kKernel32, "Wow64DisableWow64FsRedirection");
-  return fn(oldValue);
+  return PLATFORM_BIND(kKernel32, Wow64DisableWow64FsRedirection)(oldValue);
 }
 
 BOOL Wow64RevertWow64FsRedirection(PVOID oldValue) {
-  static const auto fn = Bind<decltype(&::Wow64RevertWow64FsRedirection)>(
-      kKernel32, "Wow64RevertWow64FsRedirection");
-  return fn(oldValue);
+  return PLATFORM_BIND(kKernel32, Wow64RevertWow64FsRedirection)(oldValue);
 }
 
 }  // namespace platform

@@ -63,10 +63,10 @@ std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
                                            const std::u16string& name) {
   const std::string ansiPath = platform::ToAnsi(path);
   const std::string ansiName = platform::ToAnsi(name);
-  HKEY raw = nullptr;
-  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, KEY_QUERY_VALUE, &raw))
+  platform::unique_hkey key;
+  if (platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0,
+                                                          KEY_QUERY_VALUE, key.put())))
     return std::nullopt;
-  platform::unique_hkey key(raw);
   DWORD type = 0, size = 0;
   if (platform::RegQueryValueExA(key.get(), ansiName.c_str(), nullptr, &type, nullptr, &size))
     return std::nullopt;
@@ -80,11 +80,10 @@ std::optional<StoredValue> ReadStoredValue(const std::u16string& path,
 
 bool KeyExists(const std::u16string& path) {
   const std::string ansiPath = platform::ToAnsi(path);
-  HKEY raw = nullptr;
-  if (platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, KEY_QUERY_VALUE, &raw))
-    return false;
-  platform::unique_hkey key(raw);
-  return true;
+  platform::unique_hkey key;
+  return platform::KeepIfOpened(key, platform::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(),
+                                                             0, KEY_QUERY_VALUE, key.put())) ==
+         ERROR_SUCCESS;
 }
 
 bool KeyExistsUnderWideName(const std::u16string& path) {
@@ -98,11 +97,11 @@ void StoreValue(const std::u16string& path, const std::u16string& name, DWORD ty
                 const std::vector<std::uint8_t>& bytes) {
   const std::string ansiPath = platform::ToAnsi(path);
   const std::string ansiName = platform::ToAnsi(name);
-  HKEY raw = nullptr;
-  if (platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, nullptr, 0,
-                                KEY_SET_VALUE, nullptr, &raw, nullptr))
+  platform::unique_hkey key;
+  if (platform::KeepIfOpened(key, platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0,
+                                                            nullptr, 0, KEY_SET_VALUE, nullptr,
+                                                            key.put(), nullptr)))
     return;
-  platform::unique_hkey key(raw);
   platform::RegSetValueExA(key.get(), ansiName.c_str(), 0, type, bytes.data(),
                            static_cast<DWORD>(bytes.size()));
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/process.h"
 #include "platform/ui.h"
 #include "platform/sim/control.h"
 #include "tests/support/machine.h"
@@ -28,6 +30,19 @@ inline std::string WindowText(HWND window) {
   char buffer[2048] = {};
   platform::GetWindowTextA(window, buffer, sizeof buffer);
   return buffer;
+}
+
+// The command lines the simulated machine started, each as the URL handler
+// is started: minimized and active, without an application name.
+inline std::vector<std::string> UrlHandlerStarts() {
+  std::vector<std::string> lines;
+  for (const auto& start : platform::sim::ProcessStarts()) {
+    EXPECT_EQ(start.flags, STARTF_USESHOWWINDOW);
+    EXPECT_EQ(start.showWindow, 2) << "not minimized and active";
+    EXPECT_FALSE(start.hasApplicationName);
+    lines.push_back(start.commandLine);
+  }
+  return lines;
 }
 
 // After a window's owner is gone: no window, screen device context or

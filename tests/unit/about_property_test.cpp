@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/handles.h"
 #include "platform/ui.h"
+#include "scribbet_names.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -71,24 +72,13 @@ class AboutPropertyTest : public ::testing::Test {
     platform::SendMessageA(Control(scribbet::kVisitCorvennaCommandId), BM_CLICK, 0, 0);
   }
 
-  std::vector<std::string> Started() const {
-    std::vector<std::string> lines;
-    for (const auto& start : sim::ProcessStarts()) {
-      EXPECT_EQ(start.flags, STARTF_USESHOWWINDOW);
-      EXPECT_EQ(start.showWindow, 2) << "not minimized and active";
-      EXPECT_FALSE(start.hasApplicationName);
-      lines.push_back(start.commandLine);
-    }
-    return lines;
-  }
-
   platform::unique_hwnd frame;
   std::unique_ptr<AboutProperty> page;
 };
 
 constexpr char kAboutText[] =
-    "Scribbet OCX v.1.5\r\n"
-    "Copyright (c) 1999-2001 Corvenna Software. All rights reserved.\r\n"
+    "Scribbet OCX v." SCRIBBET_SHORT_VERSION "\r\n"
+    "Copyright (c) 1999-2001 " SCRIBBET_MAKER ". All rights reserved.\r\n"
     "\r\n"
     "Scribbet writes entries into the Application event log of Windows NT with one call, "
     "WriteEvent. The first time your program uses a source name, Scribbet registers it with "
@@ -119,7 +109,8 @@ TEST_F(AboutPropertyTest, InitializeShowsTheAboutTextWithOneEmptyLineAndNoTraili
 }
 
 TEST_F(AboutPropertyTest, TheOtherControlsCarryTheirDesignedTexts) {
-  EXPECT_EQ(WindowText(Control(scribbet::kVisitCorvennaCommandId)), "&Visit Corvenna Online");
+  EXPECT_EQ(WindowText(Control(scribbet::kVisitCorvennaCommandId)),
+            "&Visit " SCRIBBET_MAKER_SHORT_NAME " Online");
   EXPECT_EQ(WindowText(Control(scribbet::kMakerTextId)), kMakerText);
   EXPECT_EQ(WindowText(Control(scribbet::kMakerLogoImageId)), "");
 }
@@ -230,7 +221,7 @@ SIMULATED_TEST_F(AboutPropertyTest, AtAnotherResolutionThePageAndItsControlsScal
 
 SIMULATED_TEST_F(AboutPropertyTest, VisitStartsTheUrlHandlerFromTheWindowsDirectory) {
   ClickVisit();
-  EXPECT_EQ(Started(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{VisitLine("C:\\WINNT\\system32\\")}));
 }
 
 // The handler's path is quoted: a blank in the Windows directory cannot make
@@ -253,7 +244,7 @@ SIMULATED_TEST_F(AboutPropertyTest, TheHandlerPathIsQuotedAndAnUnknownDirectoryS
     if (row.windowsDirectory) sim::SetWindowsDirectory(row.windowsDirectory);
     sim::FailFunction("GetWindowsDirectoryA", row.windowsDirectory ? 0 : ERROR_INVALID_FUNCTION);
     ClickVisit();
-    const auto started = Started();
+    const auto started = UrlHandlerStarts();
     EXPECT_EQ(std::vector<std::string>(started.begin() + before, started.end()), row.started);
   }
   EXPECT_TRUE(sim::MessageBoxes().empty());
@@ -264,7 +255,7 @@ SIMULATED_TEST_F(AboutPropertyTest, EveryClickStartsOneHandlerAndLooksTheDirecto
   ClickVisit();
   sim::SetWindowsDirectory("E:\\Windows NT");
   ClickVisit();
-  EXPECT_EQ(Started(), (std::vector<std::string>{
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{
                            VisitLine("C:\\WINNT\\system32\\"),
                            VisitLine("C:\\WINNT\\system32\\"),
                            VisitLine("E:\\Windows NT\\system32\\"),
@@ -281,13 +272,13 @@ SIMULATED_TEST_F(AboutPropertyTest, AFailedStartEndsSilentlyAndTheNextClickTries
 
   sim::HealFunction("CreateProcessA");
   ClickVisit();
-  EXPECT_EQ(Started().size(), 1u);
+  EXPECT_EQ(UrlHandlerStarts().size(), 1u);
 }
 
 SIMULATED_TEST_F(AboutPropertyTest, AFailureBeforeTheStartIsNotSwallowed) {
   // Only the start is trapped: a directory query that cannot even be made
   // reaches whoever called the handler, and no start is tried.
-  sim::RemoveEntryPoint("kernel32", "GetWindowsDirectoryA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetWindowsDirectoryA));
   EXPECT_THROW(page->VisitCorvennaCommand_Click(), platform::BindingError);
   // Through the window the error stops at the window procedure.
   EXPECT_NO_THROW(ClickVisit());

@@ -92,11 +92,12 @@ TEST_F(CodePageTest, AWideRegistryValueReadsBackThroughTheAnsiFunctionInThePage)
   const std::string expected(platform::ToAnsi(text));
   EXPECT_EQ(expected, platform::ToAnsi(texts->held) + std::string(texts->foreign.size(), '?'));
   constexpr char kKey[] = "Software\\Scribbet wide value test";
-  HKEY raw = nullptr;
-  ASSERT_EQ(platform::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
-                                      KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &raw, nullptr),
+  platform::unique_hkey key;
+  ASSERT_EQ(platform::KeepIfOpened(
+                key, platform::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
+                                               KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr,
+                                               key.put(), nullptr)),
             ERROR_SUCCESS);
-  platform::unique_hkey key(raw);
   const std::u16string terminated = text + u'\0';
   ASSERT_EQ(platform::RegSetValueExW(key.get(), reinterpret_cast<LPCWSTR>(u"Path"), 0, REG_SZ,
                                      reinterpret_cast<const BYTE*>(terminated.data()),

@@ -6,7 +6,7 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/sysinfo.h"
-#include "launcher/clsEnvironAccess.h"
+#include "tests/support/environ_access.h"
 #include "tests/support/machine.h"
 #include "platform/sim/control.h"
 

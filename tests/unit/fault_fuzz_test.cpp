@@ -5,6 +5,7 @@
 // while it lacks its types. SCRIBBET_FAULT_SEED replays another sequence.
 #include "tests/unit/write_event_fixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -21,18 +22,19 @@ namespace {
 
 constexpr int kSteps = 4000;
 
-struct EntryPoint {
-  const char* library;
-  const char* name;
-};
-// Every system function a WriteEvent call binds, the registry's among them.
-constexpr EntryPoint kEntryPoints[] = {
-    {"advapi32.dll", "RegOpenKeyExA"},   {"advapi32.dll", "RegQueryValueExA"},
-    {"advapi32.dll", "RegCreateKeyExA"}, {"advapi32.dll", "RegSetValueExA"},
-    {"advapi32.dll", "RegCloseKey"},     {"advapi32.dll", "RegDeleteValueA"},
-    {"advapi32.dll", "RegisterEventSourceA"}, {"advapi32.dll", "ReportEventA"},
-    {"advapi32.dll", "DeregisterEventSource"}, {"kernel32", "GlobalAlloc"},
-    {"kernel32", "RtlMoveMemory"},       {"kernel32", "GlobalFree"}};
+// Every system function a WriteEvent call binds, the registry's first.
+constexpr platform::EntryPoint kEntryPoints[] = {
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegOpenKeyExA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegQueryValueExA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegCreateKeyExA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegSetValueExA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegCloseKey), PLATFORM_ENTRY_POINT(kAdvapi32, RegDeleteValueA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, RegisterEventSourceA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, ReportEventA),
+    PLATFORM_ENTRY_POINT(kAdvapi32, DeregisterEventSource),
+    PLATFORM_ENTRY_POINT(kKernel32, GlobalAlloc), PLATFORM_ENTRY_POINT(kKernel32, RtlMoveMemory),
+    PLATFORM_ENTRY_POINT(kKernel32, GlobalFree)};
+constexpr std::size_t kRegistryEntryPoints = 6;
 
 constexpr UINT kCodePages[] = {1252, 932, 1251};
 
@@ -44,10 +46,8 @@ struct Faults {
   bool Removed(const char* name) const { return removed.count(name) != 0; }
   bool TouchRegistration() const {
     if (denyWrites || registryWrites >= 0) return true;
-    for (const auto* name : {"RegOpenKeyExA", "RegQueryValueExA", "RegCreateKeyExA",
-                             "RegSetValueExA", "RegCloseKey", "RegDeleteValueA"})
-      if (Removed(name)) return true;
-    return false;
+    return std::any_of(kEntryPoints, kEntryPoints + kRegistryEntryPoints,
+                       [this](const platform::EntryPoint& entry) { return Removed(entry.name); });
   }
   void Apply() const {
     sim::LimitKeyRights("", denyWrites ? sim::kReadRights : sim::kEveryRight);
@@ -56,7 +56,7 @@ struct Faults {
     sim::FailFunction("ReportEventA", failReport ? ERROR_LOG_FILE_FULL : 0);
     sim::LimitRegistryWrites(registryWrites);
     for (const auto& entry : kEntryPoints)
-      if (Removed(entry.name)) sim::RemoveEntryPoint(entry.library, entry.name);
+      if (Removed(entry.name)) sim::RemoveEntryPoint(entry);
   }
   static void Clear() {
     Faults().Apply();

@@ -37,7 +37,7 @@ SIMULATED_TEST_F(WriteEventTest, RefusalsOfTheSystemGiveZeroAndReleaseEverything
 }
 
 SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
-  sim::RemoveEntryPoint("advapi32.dll", "ReportEventA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kAdvapi32, ReportEventA));
   std::u16string message = u"m", name = UniqueName(u"missing");
   std::int16_t type = 1;
   try {
@@ -51,7 +51,7 @@ SIMULATED_TEST_F(WriteEventTest, MissingEntryPointFailsTheCallAndNamesIt) {
 }
 
 SIMULATED_TEST_F(WriteEventTest, RegistrationErrorsAreAbsorbed) {
-  sim::RemoveEntryPoint("advapi32.dll", "RegOpenKeyExA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kAdvapi32, RegOpenKeyExA));
   EXPECT_EQ(Write(u"m", 2, UniqueName(u"absorbed")).result, 1);
   EXPECT_EQ(Events().size(), 1u);
 }

@@ -40,6 +40,9 @@ TEST(LauncherLayoutTest, TwipsBecomePixelsToTheNearestAtAnyResolution) {
   EXPECT_EQ(wayfinch::TwipsToPixels(4515, 120), 376);  // 376.25
   EXPECT_EQ(wayfinch::TwipsToPixels(1215, 120), 101);  // 101.25
   EXPECT_EQ(wayfinch::TwipsToPixels(1455, 144), 146);  // 145.5 rounds up
+  // And to HIMETRIC, the unit OLE sizes controls in.
+  EXPECT_EQ(TwipsToHimetric(1440), 2540);
+  EXPECT_EQ(TwipsToHimetric(510), 900);  // 899.58
   // A control in the frame is placed from the frame's offset plus its own.
   EXPECT_EQ(wayfinch::ToPixels(wayfinch::kViewHelpOption, 120, wayfinch::kOptionFrame),
             (PixelRect{30, 80, 301, 41}));

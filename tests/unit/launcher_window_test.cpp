@@ -10,6 +10,7 @@
 
 #include "launcher/frmWayfinch.h"
 #include "platform/ui.h"
+#include "scribbet_names.h"
 #include "tests/support/machine.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -42,16 +43,6 @@ class LauncherWindowTest : public ::testing::Test {
     return platform::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
 
-  std::vector<std::string> Started() const {
-    std::vector<std::string> lines;
-    for (const auto& start : sim::ProcessStarts()) {
-      EXPECT_EQ(start.flags, STARTF_USESHOWWINDOW);
-      EXPECT_EQ(start.showWindow, 2) << "not minimized and active";
-      lines.push_back(start.commandLine);
-    }
-    return lines;
-  }
-
   std::unique_ptr<frmWayfinch> form;
 };
 
@@ -64,7 +55,8 @@ constexpr char kHelpCommand[] =
 
 TEST_F(LauncherWindowTest, AtLoadTheCaptionsAreSetAndTheSiteOptionIsSelected) {
   EXPECT_EQ(WindowText(form->Window()), "Scribbet Info ...");
-  EXPECT_EQ(WindowText(Control(wayfinch::kVisitCorvennaOptionId)), "Visit Corvenna Software Online");
+  EXPECT_EQ(WindowText(Control(wayfinch::kVisitCorvennaOptionId)),
+            "Visit " SCRIBBET_MAKER " Online");
   EXPECT_EQ(WindowText(Control(wayfinch::kViewHelpOptionId)), "View Scribbet HTML Documentation");
   EXPECT_EQ(WindowText(Control(wayfinch::kCmdGoId)), "&Go!");
   EXPECT_EQ(WindowText(Control(wayfinch::kCmdExitId)), "&Exit");
@@ -122,7 +114,7 @@ SIMULATED_TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
   Click(wayfinch::kCmdGoId);
   Click(wayfinch::kViewHelpOptionId);
   Click(wayfinch::kCmdGoId);
-  EXPECT_EQ(Started(), (std::vector<std::string>{kWebCommand, kHelpCommand}));
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{kWebCommand, kHelpCommand}));
   EXPECT_TRUE(sim::MessageBoxes().empty());
   // The option stays as the user left it.
   EXPECT_TRUE(Checked(wayfinch::kViewHelpOptionId));
@@ -130,7 +122,7 @@ SIMULATED_TEST_F(LauncherWindowTest, GoStartsTheCommandOfTheSelectedOption) {
   // Only the site option is read: with neither selected, the documentation.
   platform::SendMessageA(Control(wayfinch::kViewHelpOptionId), BM_SETCHECK, BST_UNCHECKED, 0);
   Click(wayfinch::kCmdGoId);
-  EXPECT_EQ(Started().back(), kHelpCommand);
+  EXPECT_EQ(UrlHandlerStarts().back(), kHelpCommand);
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) {
@@ -140,7 +132,7 @@ SIMULATED_TEST_F(LauncherWindowTest, ProgramFolderIsPassedUnquotedAndUnchanged) 
   sim::SetModuleFileName("X:\\Wayfinch.exe");
   Click(wayfinch::kCmdGoId);
   const std::string handler = "\"C:\\WINNT\\System32\\rundll32.exe\" url.dll,FileProtocolHandler ";
-  EXPECT_EQ(Started(), (std::vector<std::string>{handler + "D:\\My Tools\\Way Finch\\help.htm",
+  EXPECT_EQ(UrlHandlerStarts(), (std::vector<std::string>{handler + "D:\\My Tools\\Way Finch\\help.htm",
                                                   handler + "X:\\\\help.htm"}));
 }
 
@@ -148,7 +140,7 @@ SIMULATED_TEST_F(LauncherWindowTest, SystemDirectoryIsLookedUpAtEveryClick) {
   Click(wayfinch::kCmdGoId);
   sim::SetSystemDirectory("E:\\Win\\Sys");
   Click(wayfinch::kCmdGoId);
-  const auto started = Started();
+  const auto started = UrlHandlerStarts();
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[1], "\"E:\\Win\\Sys\\rundll32.exe\" url.dll,FileProtocolHandler www.corvenna.example");
 }
@@ -177,7 +169,7 @@ SIMULATED_TEST_F(LauncherWindowTest, TheHandlerPathIsQuotedAndAnUnknownDirectory
     if (row.systemDirectory) sim::SetSystemDirectory(row.systemDirectory);
     sim::FailFunction("GetSystemDirectoryA", row.systemDirectory ? 0 : ERROR_INVALID_FUNCTION);
     Click(wayfinch::kCmdGoId);
-    EXPECT_EQ(Started(), row.started);
+    EXPECT_EQ(UrlHandlerStarts(), row.started);
     const auto boxes = sim::MessageBoxes();
     ASSERT_EQ(boxes.size(), row.boxes);
     if (row.boxes) {
@@ -208,19 +200,19 @@ SIMULATED_TEST_F(LauncherWindowTest, FailedStartShowsBrowserErrorOnceAndTheNextC
   EXPECT_EQ(sim::MessageBoxes()[1].caption, "Browser Error");
   sim::HealFunction("CreateProcessA");
   Click(wayfinch::kCmdGoId);
-  EXPECT_EQ(Started(), std::vector<std::string>{kHelpCommand});
+  EXPECT_EQ(UrlHandlerStarts(), std::vector<std::string>{kHelpCommand});
   EXPECT_EQ(sim::MessageBoxes().size(), 2u);
 }
 
 SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
   // The program's folder cannot be found: only the documentation needs it.
-  sim::RemoveEntryPoint("kernel32", "GetModuleFileNameA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetModuleFileNameA));
   Click(wayfinch::kCmdGoId);
   Click(wayfinch::kViewHelpOptionId);
   Click(wayfinch::kCmdGoId);
-  EXPECT_EQ(Started(), std::vector<std::string>{kWebCommand});
+  EXPECT_EQ(UrlHandlerStarts(), std::vector<std::string>{kWebCommand});
   // Nor the system directory: both fail, and still the window stays.
-  sim::RemoveEntryPoint("kernel32", "GetSystemDirectoryA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GetSystemDirectoryA));
   Click(wayfinch::kCmdGoId);
   ASSERT_EQ(sim::MessageBoxes().size(), 2u);
   for (const auto& box : sim::MessageBoxes()) EXPECT_EQ(box.caption, "Browser Error");
@@ -229,7 +221,7 @@ SIMULATED_TEST_F(LauncherWindowTest, ErrorsBeforeTheStartEndInTheSameBox) {
 
 SIMULATED_TEST_F(LauncherWindowTest, AnErrorInTheErrorBoxDoesNotLeaveTheWindowProcedure) {
   sim::FailFunction("CreateProcessA", ERROR_FILE_NOT_FOUND);
-  sim::RemoveEntryPoint("user32.dll", "MessageBoxA");
+  sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kUser32, MessageBoxA));
   EXPECT_NO_THROW(Click(wayfinch::kCmdGoId));
   EXPECT_TRUE(form->IsLoaded());
 }

@@ -111,9 +111,11 @@ SIMULATED_TEST(OsCheck, WarningWhereTheStationCannotBeAsked) {
       {"no station", [] { sim::FailFunction("GetProcessWindowStation", ERROR_ACCESS_DENIED); }},
       {"no flags", [] { sim::FailFunction("GetUserObjectInformationA", ERROR_ACCESS_DENIED); }},
       {"no GetProcessWindowStation",
-       [] { sim::RemoveEntryPoint("user32.dll", "GetProcessWindowStation"); }},
+       [] { sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kUser32, GetProcessWindowStation)); }},
       {"no GetUserObjectInformationA",
-       [] { sim::RemoveEntryPoint("user32.dll", "GetUserObjectInformationA"); }},
+       [] {
+         sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kUser32, GetUserObjectInformationA));
+       }},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);

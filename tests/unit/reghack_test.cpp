@@ -152,23 +152,19 @@ TEST_F(ReghackTest, ConversionErrorsReachTheCaller) {
 }
 
 TEST_F(ReghackTest, SetKeyValueAndGetKeyValueGoThroughTheMethodTable) {
-  struct Recording : Reghack {
-    std::vector<std::int32_t> setTypes;
-    int queries = 0;
-    std::int32_t SetValueEx(HKEY k, const std::u16string& n, std::int32_t t,
-                            const Variant& v) override {
-      setTypes.push_back(t);
-      return Reghack::SetValueEx(k, n, t, v);
+  // An instance whose table answers otherwise: what it answers is what they do.
+  struct Other : Reghack {
+    std::int32_t SetValueEx(HKEY, const std::u16string&, std::int32_t, const Variant&) override {
+      return ERROR_ACCESS_DENIED;  // and writes nothing
     }
-    std::int32_t QueryValueEx(HKEY k, std::u16string n, Variant& v) override {
-      ++queries;
-      return Reghack::QueryValueEx(k, std::move(n), v);
+    std::int32_t QueryValueEx(HKEY, std::u16string, Variant& vValue) override {
+      vValue = std::int32_t{42};
+      return ERROR_SUCCESS;
     }
-  } recording;
-  recording.SetKeyValue(key, u"v", Variant{std::int16_t{7}}, REG_DWORD);
-  EXPECT_EQ(recording.GetKeyValue(key, u"v"), u"7");
-  EXPECT_EQ(recording.setTypes, std::vector<std::int32_t>{REG_DWORD});
-  EXPECT_EQ(recording.queries, 1);
+  } other;
+  other.SetKeyValue(key, u"v", Variant{std::int16_t{7}}, REG_DWORD);
+  EXPECT_FALSE(ReadStoredValue(key, u"v"));
+  EXPECT_EQ(other.GetKeyValue(key, u"missing"), u"42");
 }
 
 TEST_F(ReghackTest, HasValueSeesEveryType) {
@@ -210,7 +206,7 @@ SIMULATED_TEST_F(ReghackTest, WithoutRightsOnLocalMachineNothingIsWrittenOrRaise
 
 SIMULATED_TEST_F(ReghackTest, QueryValueExLetsNoBindingErrorOut) {
   reg.SetKeyValue(key, u"v", Variant{std::u16string(u"x")}, REG_SZ);
-  platform::sim::RemoveEntryPoint("advapi32.dll", "RegQueryValueExA");
+  platform::sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kAdvapi32, RegQueryValueExA));
   Variant value = kSentinel;
   EXPECT_EQ(reg.QueryValueEx(nullptr, u"v", value), ERROR_PROC_NOT_FOUND);
   EXPECT_EQ(value, kSentinel);

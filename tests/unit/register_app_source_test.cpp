@@ -68,7 +68,8 @@ SIMULATED_TEST_F(WriteEventTest, MessageFileFollowsTheKindOfProcess) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     platform::sim::SetWow64(row.wow64);
-    if (!row.hasIsWow64Process) platform::sim::RemoveEntryPoint("kernel32", "IsWow64Process");
+    if (!row.hasIsWow64Process)
+      platform::sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, IsWow64Process));
     const std::u16string name = UniqueName(u"kind");
     if (row.before) StoreValue(SourceKey(name), u"EventMessageFile", row.before->type, row.before->bytes);
     EXPECT_EQ(Write(u"m", 3, name).result, 1);

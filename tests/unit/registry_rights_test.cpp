@@ -10,13 +10,13 @@ using namespace testing_support;
 SIMULATED_TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersItsSource) {
   platform::sim::LimitKeyRights("", KEY_ALL_ACCESS & ~(WRITE_DAC | WRITE_OWNER));
   // The account really lacks them: a mask asking for every right is refused.
-  HKEY key = nullptr;
-  EXPECT_EQ(platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
-                                      "System\\CurrentControlSet\\Services\\EventLog", 0,
-                                      nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                                      &key, nullptr),
+  platform::unique_hkey key;
+  EXPECT_EQ(platform::KeepIfOpened(
+                key, platform::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
+                                               "System\\CurrentControlSet\\Services\\EventLog", 0,
+                                               nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                                               nullptr, key.put(), nullptr)),
             ERROR_ACCESS_DENIED);
-  platform::unique_hkey owner(key);
 
   const std::u16string name = UniqueName(u"rights");
   EXPECT_EQ(Write(u"m", 2, name).result, 1);

@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "control/com/registry_views.h"
+#include "control/registry_views.h"
 
-using scribbet::com::DecideUnregistration;
-using scribbet::com::Unregistration;
+using scribbet::DecideUnregistration;
+using scribbet::Unregistration;
 
 TEST(RegistryViews, UnregistrationKeepsWhatTheOtherBitnessStillUses) {
   // The views in which the class's server is still registered once this

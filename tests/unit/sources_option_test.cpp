@@ -19,7 +19,7 @@ struct OptionCase {
   const char* what;
   std::u16string commandLine;
   std::optional<std::u16string> list;  // nothing: no option given
-  std::u16string refusal;  // a part of the message, when refused
+  std::u16string refusal = {};  // a part of the message, when refused
 };
 
 const std::u16string kSetup = u"\"C:\\Users\\Ann Lee\\Downloads\\Scribbet-setup-x86.exe\" ";

@@ -3,6 +3,7 @@
 
 #include "platform/ansi.h"
 #include "platform/sysinfo.h"
+#include "tests/support/sentinels.h"
 
 using namespace testing_support;
 
@@ -178,6 +179,7 @@ TEST_F(WriteEventTest, InsertionStringsThatCannotBeWidenedAreRefusedWithoutARepo
 
 SIMULATED_TEST_F(WriteEventTest, DataOverTheBoundOfVistaIsRefusedAsItsRpcBound) {
   platform::sim::SetVersion(6, 1, 7601, VER_PLATFORM_WIN32_NT);
+  platform::sim::SetLastError(kUnwritten);
   const std::u16string data = u"ab" + std::u16string(1, u'\0') + std::u16string(61438, u'x');
   EXPECT_EQ(Write(data, 1, UniqueName(u"bound")).result, 0);
   EXPECT_EQ(platform::sim::LastError(), static_cast<DWORD>(RPC_S_INVALID_BOUND));

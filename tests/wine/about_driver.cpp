@@ -22,6 +22,7 @@
 #include "control/AboutPageLayout.h"
 #include "control/AboutProperty.h"
 #include "platform/ansi.h"
+#include "scribbet_names.h"
 #include "tests/support/strict_gtest.h"
 #include "tests/wine/driver_support.h"
 
@@ -295,7 +296,8 @@ TEST_F(AboutPageTest, TheFrameShowsThePageAndItsButtonReachesTheUrlHandler) {
     EXPECT_EQ(seen.places.at(id), ToPixels(place, dpi));
   }
   EXPECT_EQ(seen.texts.at(scribbet::kAboutTextId), Ansi(scribbet::AboutText()));
-  EXPECT_EQ(seen.texts.at(scribbet::kVisitCorvennaCommandId), "&Visit Corvenna Online");
+  EXPECT_EQ(seen.texts.at(scribbet::kVisitCorvennaCommandId),
+            "&Visit " SCRIBBET_MAKER_SHORT_NAME " Online");
   EXPECT_EQ(seen.texts.at(scribbet::kMakerTextId), Ansi(scribbet::MakerContactLines()));
   EXPECT_TRUE(seen.styles.at(scribbet::kAboutTextId) & WS_VSCROLL);
   EXPECT_TRUE(seen.styles.at(scribbet::kAboutTextId) & ES_MULTILINE);

@@ -17,6 +17,7 @@
 
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
+#include "scribbet_names.h"
 #include "tests/support/strict_gtest.h"
 #include "tests/wine/driver_support.h"
 
@@ -133,7 +134,7 @@ TEST_F(WayfinchProgram, WindowShowsCaptionSizeAndControlsAsDesigned) {
   };
   const Expected controls[] = {
       {wayfinch::kOptionFrameId, "", wayfinch::kOptionFrame, false},
-      {wayfinch::kVisitCorvennaOptionId, "Visit Corvenna Software Online",
+      {wayfinch::kVisitCorvennaOptionId, "Visit " SCRIBBET_MAKER " Online",
        wayfinch::kVisitCorvennaOption, true},
       {wayfinch::kViewHelpOptionId, "View Scribbet HTML Documentation",
        wayfinch::kViewHelpOption, true},

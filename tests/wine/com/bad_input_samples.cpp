@@ -11,18 +11,38 @@ namespace com_testing {
 
 namespace {
 
+constexpr Outcome Ok(short result, After after = After::AsItWas) { return {S_OK, result, after}; }
+constexpr Outcome kMismatch{DISP_E_TYPEMISMATCH};
+constexpr Outcome kOverflow{DISP_E_OVERFLOW};
+constexpr Outcome kNotOptional{DISP_E_PARAMNOTOPTIONAL};
+// What a typed reference to nothing, or to the mark of an omitted argument,
+// gets: no valid VARIANT, refused in every place.
+constexpr std::array<Outcome, 3> kRefusedEverywhere = {kMismatch, kMismatch, kMismatch};
+
+// A number 3: a text "3" anywhere, and as the type an information entry.
 Sample Number(const char* label, VARTYPE type, std::function<void(VARIANT&)> set) {
-  return {label, [type, set](VARIANT& v) { v.vt = type; set(v); }, S_OK, S_OK, 3};
+  return {label, [type, set](VARIANT& v) { v.vt = type; set(v); }, Ok(1), Ok(1, After::Four),
+          Ok(1)};
 }
 
-Sample Text(const char* label, std::wstring text, HRESULT asType, short typeValue = 0) {
-  Sample sample{label,
-                [text](VARIANT& v) {
-                  v.vt = VT_BSTR;
-                  v.bstrVal = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-                },
-                S_OK, asType, typeValue};
-  return sample;
+// What is neither a text nor a number, refused in every place.
+Sample Refused(const char* label, std::function<void(VARIANT&)> fill) {
+  return {label, std::move(fill), kMismatch, kMismatch, kMismatch};
+}
+
+std::function<void(VARIANT&)> FillText(std::wstring text) {
+  return [text](VARIANT& v) {
+    v.vt = VT_BSTR;
+    v.bstrVal = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  };
+}
+
+std::function<void(VARIANT&)> Object(VARTYPE type, ValueObject* object) {
+  return [type, object](VARIANT& v) {
+    v.vt = type;
+    v.pdispVal = object;  // the same place as punkVal
+    object->AddRef();
+  };
 }
 
 SAFEARRAY* ArrayOf(VARTYPE type) {
@@ -44,86 +64,56 @@ SAFEARRAY* ArrayOf(VARTYPE type) {
 }  // namespace
 
 std::vector<Sample> AllSamples(SampleObjects& objects) {
-  constexpr HRESULT kMismatch = DISP_E_TYPEMISMATCH;
-  std::vector<Sample> samples;
-  Sample empty{"empty", [](VARIANT&) {}, S_OK, S_OK, 0};
-  empty.emptyText = true;
-  samples.push_back(empty);
-  samples.push_back({"null", [](VARIANT& v) { v.vt = VT_NULL; }, kMismatch, kMismatch});
-  samples.push_back(Number("I1 3", VT_I1, [](VARIANT& v) { v.cVal = 3; }));
-  samples.push_back(Number("UI1 3", VT_UI1, [](VARIANT& v) { v.bVal = 3; }));
-  samples.push_back(Number("I2 3", VT_I2, [](VARIANT& v) { v.iVal = 3; }));
-  samples.push_back(Number("UI2 3", VT_UI2, [](VARIANT& v) { v.uiVal = 3; }));
-  samples.push_back(Number("I4 3", VT_I4, [](VARIANT& v) { v.lVal = 3; }));
-  samples.push_back(Number("UI4 3", VT_UI4, [](VARIANT& v) { v.ulVal = 3; }));
-  samples.push_back(Number("INT 3", VT_INT, [](VARIANT& v) { v.intVal = 3; }));
-  samples.push_back(Number("UINT 3", VT_UINT, [](VARIANT& v) { v.uintVal = 3; }));
-  samples.push_back(Number("I8 3", VT_I8, [](VARIANT& v) { v.llVal = 3; }));
-  samples.push_back(Number("UI8 3", VT_UI8, [](VARIANT& v) { v.ullVal = 3; }));
-  samples.push_back(Number("R4 3", VT_R4, [](VARIANT& v) { v.fltVal = 3.0f; }));
-  samples.push_back(Number("R8 3", VT_R8, [](VARIANT& v) { v.dblVal = 3.0; }));
-  samples.push_back(Number("CY 3", VT_CY, [](VARIANT& v) { v.cyVal.int64 = 30000; }));
-  samples.push_back(Number("DATE 3", VT_DATE, [](VARIANT& v) { v.date = 3.0; }));
-  samples.push_back(Number("DECIMAL 3", VT_DECIMAL, [](VARIANT& v) {
-    v.decVal.Lo64 = 3;
-    v.vt = VT_DECIMAL;  // the DECIMAL's first field shares the type's place
-  }));
-  samples.push_back(Number("BOOL true", VT_BOOL, [](VARIANT& v) { v.boolVal = VARIANT_TRUE; }));
-  samples.back().typeValue = -1;
-  samples.push_back(Number("I4 70000", VT_I4, [](VARIANT& v) { v.lVal = 70000; }));
-  samples.back().asType = DISP_E_OVERFLOW;
-  samples.push_back(Number("R8 1e300", VT_R8, [](VARIANT& v) { v.dblVal = 1e300; }));
-  samples.back().asType = DISP_E_OVERFLOW;
-  samples.push_back({"ERROR E_FAIL", [](VARIANT& v) { v.vt = VT_ERROR; v.scode = E_FAIL; },
-                     kMismatch, kMismatch});
-  Sample missing{"ERROR missing",
-                 [](VARIANT& v) { v.vt = VT_ERROR; v.scode = DISP_E_PARAMNOTFOUND; },
-                 kMismatch, kMismatch};
-  missing.missing = true;
-  samples.push_back(missing);
-  samples.push_back(Text("BSTR \"3\"", L"3", S_OK, 3));
-  Sample nullText{"BSTR null", [](VARIANT& v) { v.vt = VT_BSTR; }, S_OK, kMismatch};
-  nullText.emptyText = true;
-  samples.push_back(nullText);
-  samples.push_back(Text("BSTR embedded NULs", std::wstring(L"a\0b\0c", 5), kMismatch));
-  samples.push_back(Text("BSTR 10,000,000 chars", std::wstring(10'000'000, L'x'), kMismatch));
-  samples.back().overLong = true;
-  samples.push_back(Text("BSTR unpaired surrogates", std::wstring{0xD800, L'x', 0xDC00}, kMismatch));
-  samples.back().changesText = true;
-  ValueObject* withDefault = &objects.withDefault;
-  ValueObject* withoutDefault = &objects.withoutDefault;
-  samples.push_back({"IDispatch with value 3",
-                     [withDefault](VARIANT& v) {
-                       v.vt = VT_DISPATCH;
-                       v.pdispVal = withDefault;
-                       withDefault->AddRef();
-                     },
-                     S_OK, S_OK, 3});
-  samples.push_back({"IDispatch without value",
-                     [withoutDefault](VARIANT& v) {
-                       v.vt = VT_DISPATCH;
-                       v.pdispVal = withoutDefault;
-                       withoutDefault->AddRef();
-                     },
-                     kMismatch, kMismatch});
-  samples.push_back({"IDispatch null", [](VARIANT& v) { v.vt = VT_DISPATCH; }, kMismatch,
-                     kMismatch});
-  samples.push_back({"IUnknown",
-                     [withoutDefault](VARIANT& v) {
-                       v.vt = VT_UNKNOWN;
-                       v.punkVal = withoutDefault;
-                       withoutDefault->AddRef();
-                     },
-                     kMismatch, kMismatch});
-  samples.push_back({"SAFEARRAY of I2",
-                     [](VARIANT& v) { v.vt = VT_ARRAY | VT_I2; v.parray = ArrayOf(VT_I2); },
-                     kMismatch, kMismatch});
-  samples.push_back({"SAFEARRAY of VARIANT",
-                     [](VARIANT& v) {
-                       v.vt = VT_ARRAY | VT_VARIANT;
-                       v.parray = ArrayOf(VT_VARIANT);
-                     },
-                     kMismatch, kMismatch});
+  std::vector<Sample> samples = {
+      // label, fill: message, type, name
+      {"empty", [](VARIANT&) {}, Ok(1), Ok(0), Ok(1, After::DefaultName), kRefusedEverywhere},
+      {"null", [](VARIANT& v) { v.vt = VT_NULL; }, kMismatch, kMismatch, kMismatch},
+      Number("I1 3", VT_I1, [](VARIANT& v) { v.cVal = 3; }),
+      Number("UI1 3", VT_UI1, [](VARIANT& v) { v.bVal = 3; }),
+      Number("I2 3", VT_I2, [](VARIANT& v) { v.iVal = 3; }),
+      Number("UI2 3", VT_UI2, [](VARIANT& v) { v.uiVal = 3; }),
+      Number("I4 3", VT_I4, [](VARIANT& v) { v.lVal = 3; }),
+      Number("UI4 3", VT_UI4, [](VARIANT& v) { v.ulVal = 3; }),
+      Number("INT 3", VT_INT, [](VARIANT& v) { v.intVal = 3; }),
+      Number("UINT 3", VT_UINT, [](VARIANT& v) { v.uintVal = 3; }),
+      Number("I8 3", VT_I8, [](VARIANT& v) { v.llVal = 3; }),
+      Number("UI8 3", VT_UI8, [](VARIANT& v) { v.ullVal = 3; }),
+      Number("R4 3", VT_R4, [](VARIANT& v) { v.fltVal = 3.0f; }),
+      Number("R8 3", VT_R8, [](VARIANT& v) { v.dblVal = 3.0; }),
+      Number("CY 3", VT_CY, [](VARIANT& v) { v.cyVal.int64 = 30000; }),
+      Number("DATE 3", VT_DATE, [](VARIANT& v) { v.date = 3.0; }),
+      Number("DECIMAL 3", VT_DECIMAL, [](VARIANT& v) {
+        v.decVal.Lo64 = 3;
+        v.vt = VT_DECIMAL;  // the DECIMAL's first field shares the type's place
+      }),
+      // True is -1: as the type, one that is refused.
+      {"BOOL true", [](VARIANT& v) { v.vt = VT_BOOL; v.boolVal = VARIANT_TRUE; }, Ok(1), Ok(0),
+       Ok(1)},
+      {"I4 70000", [](VARIANT& v) { v.vt = VT_I4; v.lVal = 70000; }, Ok(1), kOverflow, Ok(1)},
+      {"R8 1e300", [](VARIANT& v) { v.vt = VT_R8; v.dblVal = 1e300; }, Ok(1), kOverflow, Ok(1)},
+      Refused("ERROR E_FAIL", [](VARIANT& v) { v.vt = VT_ERROR; v.scode = E_FAIL; }),
+      // The mark of an omitted optional argument: only the name may be left out.
+      {"ERROR missing", [](VARIANT& v) { v.vt = VT_ERROR; v.scode = DISP_E_PARAMNOTFOUND; },
+       kNotOptional, kNotOptional, Ok(1), kRefusedEverywhere},
+      {"BSTR \"3\"", FillText(L"3"), Ok(1), Ok(1, After::Four), Ok(1)},
+      {"BSTR null", [](VARIANT& v) { v.vt = VT_BSTR; }, Ok(1), kMismatch,
+       Ok(1, After::DefaultName)},
+      {"BSTR embedded NULs", FillText(std::wstring(L"a\0b\0c", 5)), Ok(1), kMismatch, Ok(1)},
+      // Too long for one entry: the message is refused with result 0.
+      {"BSTR 10,000,000 chars", FillText(std::wstring(10'000'000, L'x')), Ok(0), kMismatch, Ok(1)},
+      {"BSTR unpaired surrogates", FillText(std::wstring{0xD800, L'x', 0xDC00}),
+       Ok(1, After::RoundTrip), kMismatch, Ok(1, After::RoundTrip)},
+      // A typed reference to an object cannot take the type reported back.
+      {"IDispatch with value 3", Object(VT_DISPATCH, &objects.withDefault), Ok(1),
+       Ok(1, After::Four), Ok(1), std::array<Outcome, 3>{Ok(1), Ok(1), Ok(1)}},
+      Refused("IDispatch without value", Object(VT_DISPATCH, &objects.withoutDefault)),
+      Refused("IDispatch null", [](VARIANT& v) { v.vt = VT_DISPATCH; }),
+      Refused("IUnknown", Object(VT_UNKNOWN, &objects.withoutDefault)),
+      Refused("SAFEARRAY of I2",
+              [](VARIANT& v) { v.vt = VT_ARRAY | VT_I2; v.parray = ArrayOf(VT_I2); }),
+      Refused("SAFEARRAY of VARIANT",
+              [](VARIANT& v) { v.vt = VT_ARRAY | VT_VARIANT; v.parray = ArrayOf(VT_VARIANT); }),
+  };
   return samples;
 }
 

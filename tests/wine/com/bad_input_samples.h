@@ -1,10 +1,11 @@
 // The values a caller can put into a VARIANT, each with what WriteEvent
-// makes of it as text (the message, the source name) and as a 16-bit event
-// type. Numbers are 3 where the type allows, so as an event type they ask
-// for an information entry.
+// makes of it in each of its three places: the message, the event type (a
+// number 3 asks for an information entry), the source name.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,16 +13,25 @@
 
 namespace com_testing {
 
+// What a caller's variable passed by reference reads as after the call: as
+// it was, 4 (the type reported for 3), "Scribbet" (for an empty name), or
+// "?x?" (the text as the ANSI code page gave it back).
+enum class After { AsItWas, Four, DefaultName, RoundTrip };
+
+// One call with the sample in one place: its code, and its result.
+struct Outcome {
+  HRESULT hr;
+  short result = 0;
+  After after = After::AsItWas;
+};
+
 struct Sample {
   std::string label;
   std::function<void(VARIANT&)> fill;  // into a VT_EMPTY VARIANT
-  HRESULT asText;
-  HRESULT asType;
-  short typeValue = 0;      // when asType is S_OK
-  bool emptyText = false;   // as text it is the empty text
-  bool changesText = false; // its text does not survive the ANSI code page
-  bool missing = false;     // the mark of an omitted optional argument
-  bool overLong = false;    // as the message: too long for one entry, result 0
+  // By value (never written back) or by reference to a VARIANT, as VBScript
+  // passes it; and by typed reference (VT_BYREF | its type) where that differs.
+  Outcome message, type, name;
+  std::optional<std::array<Outcome, 3>> typed = std::nullopt;
 };
 
 // The objects the object samples point at; they outlive every sample.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "Scribbet_facts.h"
 #include "platform/handles.h"
 
 namespace com_testing {
@@ -115,39 +116,43 @@ TempFile::TempFile(const std::string& name, const std::string& text) {
 
 TempFile::~TempFile() { ::DeleteFileA(path_.c_str()); }
 
+platform::unique_hkey OpenClassesKey(const std::string& key) {
+  platform::unique_hkey opened;
+  platform::KeepIfOpened(opened,
+                         ::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, opened.put()));
+  return opened;
+}
+
 std::string ClassesValue(const std::string& key, const char* name) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return "";
   char data[1024] = {};
   DWORD size = sizeof data - 1, type = 0;
-  const LONG status =
-      ::RegQueryValueExA(raw, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  ::RegCloseKey(raw);
-  return status == ERROR_SUCCESS && type == REG_SZ ? data : "";
+  const auto opened = OpenClassesKey(key);
+  return opened && !::RegQueryValueExA(opened.get(), name, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(data), &size) && type == REG_SZ
+             ? data
+             : "";
 }
 
 std::wstring ClassesValueW(const std::string& key, const wchar_t* name) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return L"";
   wchar_t data[1024] = {};
   DWORD size = sizeof data - sizeof(wchar_t), type = 0;
-  const LONG status =
-      ::RegQueryValueExW(raw, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  ::RegCloseKey(raw);
-  return status == ERROR_SUCCESS && type == REG_SZ ? data : L"";
+  const auto opened = OpenClassesKey(key);
+  return opened && !::RegQueryValueExW(opened.get(), name, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(data), &size) && type == REG_SZ
+             ? data
+             : L"";
 }
 
-bool ClassesKeyExists(const std::string& key) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &raw)) return false;
-  ::RegCloseKey(raw);
-  return true;
-}
+bool ClassesKeyExists(const std::string& key) { return bool(OpenClassesKey(key)); }
 
 std::string GuidText(REFGUID guid) {
   wchar_t text[40] = {};
   ::StringFromGUID2(guid, text, 40);
   return std::string(text, text + wcslen(text));
+}
+
+std::string TypeLibraryKey() {
+  return "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\" + scribbet::typelib::kRegistryVersion;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include "Scribbet_h.h"
 #include "control/com/owners.h"
+#include "platform/handles.h"
 
 namespace com_testing {
 
@@ -51,11 +52,15 @@ class TempFile {
   std::string path_;
 };
 
+// A key under HKEY_CLASSES_ROOT opened for reading; none when it cannot be.
+platform::unique_hkey OpenClassesKey(const std::string& key);
 // Reads a default or named value under HKEY_CLASSES_ROOT; empty when missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr);
 bool ClassesKeyExists(const std::string& key);
 // The same value read wide, as it is stored, whatever the ANSI code page holds.
 std::wstring ClassesValueW(const std::string& key, const wchar_t* name = nullptr);
 std::string GuidText(REFGUID guid);
+// The type library's version key under HKEY_CLASSES_ROOT.
+std::string TypeLibraryKey();
 
 }  // namespace com_testing

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/machine.h"
+#include "tests/support/sentinels.h"
 #include "tests/support/threads.h"
 
 using namespace com_testing;
@@ -201,15 +202,16 @@ TEST(Lifetime, HostedInAtlAxWin) {
     ASSERT_EQ(unknown.As(&control), S_OK);
     EXPECT_EQ(CanUnloadNow(), S_FALSE);
     auto message = Bstr(L"hosted in AtlAxWin"), name = Bstr(L"");
-    short type = 2, result = 0;
+    short type = 2, result = testing_support::Unwritten<short>();
     EXPECT_EQ(control->WriteEvent(message.addressof(), &type, name.addressof(), &result), S_OK);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(Text(name.get()), L"Scribbet");
     // Invisible at run time: the host has nothing of the control to show.
     ComPtr<IOleInPlaceObject> inPlace;
     ASSERT_EQ(unknown.As(&inPlace), S_OK);
-    HWND own = nullptr;
+    auto own = testing_support::Unwritten<HWND>();
     EXPECT_EQ(inPlace->GetWindow(&own), E_FAIL);
+    EXPECT_EQ(own, nullptr);
   }
   ::DestroyWindow(form);
   MSG msg;

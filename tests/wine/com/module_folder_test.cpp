@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "registration_ids.h"
 #include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "tests/wine/com/script_runner.h"
@@ -64,8 +65,8 @@ TEST_F(ModuleFolder, RegisteredFromAnyFolderAndCalledByName) {
   EXPECT_EQ(::GetACP(), page ? std::strtoul(page, nullptr, 10) : 1252ul);
   const std::string control = "CLSID\\" + GuidText(CLSID_Scribbet);
   const std::string aboutPage = "CLSID\\" + GuidText(CLSID_AboutProperty);
-  const std::string typeLibrary = "TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\49.0\\0\\" +
-                                  (sizeof(void*) == 8 ? "win64" : "win32");
+  const std::string typeLibrary =
+      TypeLibraryKey() + "\\0\\" + (sizeof(void*) == 8 ? "win64" : "win32");
   for (const wchar_t* folder : kFolders) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(folder)));
     ControlCopy copy(folder);
@@ -75,7 +76,7 @@ TEST_F(ModuleFolder, RegisteredFromAnyFolderAndCalledByName) {
     EXPECT_PRED2(SamePath, ClassesValueW(control + "\\InprocServer32"), copy.file());
     EXPECT_PRED2(SamePath, ClassesValueW(aboutPage + "\\InprocServer32"), copy.file());
     EXPECT_PRED2(SamePath, ClassesValueW(control + "\\ToolboxBitmap32"),
-                 copy.file() + L", 30000");
+                 copy.file() + L", " + std::to_wstring(kToolboxBitmapResource));
     EXPECT_PRED2(SamePath, ClassesValueW(typeLibrary), copy.file());
 
     testing_support::EventTrace trace;

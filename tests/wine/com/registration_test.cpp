@@ -1,43 +1,57 @@
 // regsvr32 and back: what the control records, and that it all goes again.
 #include "tests/wine/com/com_support.h"
 
-#include <cstring>
 #include <cwchar>
 #include <vector>
 
+#include "Scribbet_facts.h"
+
 using namespace com_testing;
+using scribbet::com::kClasses;
+using scribbet::com::RegistryEntry;
 
 namespace {
 
 const CLSID kClsSupportClass = {0x774f4cda, 0x22a0, 0x4230,
                                 {0xa3, 0xdd, 0x45, 0x0e, 0x0a, 0x55, 0xb8, 0x2a}};
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+// The entry's value as stored, every byte of it; nothing when it is missing
+// or no text.
+std::vector<wchar_t> StoredText(const RegistryEntry& entry) {
+  const auto key = OpenClassesKey(entry.key);
+  DWORD type = 0, size = 0;
+  if (!key || ::RegQueryValueExW(key.get(), entry.name, nullptr, &type, nullptr, &size) ||
+      type != REG_SZ)
+    return {};
+  std::vector<wchar_t> text((size + 1) / sizeof(wchar_t));
+  ::RegQueryValueExW(key.get(), entry.name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                     &size);
   return text;
 }
 
 void ExpectRegistered() {
-  const std::string control = "CLSID\\" + GuidText(CLSID_Scribbet);
-  const std::string page = "CLSID\\" + GuidText(CLSID_AboutProperty);
   CLSID resolved = {};
   EXPECT_EQ(::CLSIDFromProgID(L"ScribbetLib.Scribbet", &resolved), S_OK);
   EXPECT_TRUE(IsEqualCLSID(resolved, CLSID_Scribbet));
   EXPECT_EQ(::CLSIDFromProgID(L"ScribbetLib.AboutProperty", &resolved), S_OK);
   EXPECT_TRUE(IsEqualCLSID(resolved, CLSID_AboutProperty));
-  for (const std::string& key : {control, page}) {
-    SCOPED_TRACE(key);
-    EXPECT_EQ(Lower(ClassesValue(key + "\\InprocServer32")), Lower(OcxPathA()));
-    EXPECT_EQ(ClassesValue(key + "\\InprocServer32", "ThreadingModel"), "Apartment");
-    EXPECT_EQ(ClassesValue(key + "\\TypeLib"), GuidText(LIBID_ScribbetLib));
+  // Every value of the registration table, the module's path where it names
+  // it, stored with exactly one terminator: readers that trust the stored
+  // terminator read past a value without one.
+  for (const auto& record : kClasses) {
+    for (const RegistryEntry& entry : record.entries) {
+      SCOPED_TRACE(std::string(entry.key) + " " + (entry.name ? "(named)" : "(default)"));
+      const std::vector<wchar_t> stored = StoredText(entry);
+      const std::wstring expected = (entry.modulePathFirst ? OcxPath() : L"") + entry.value;
+      ASSERT_EQ(stored.size(), expected.size() + 1);
+      EXPECT_EQ(stored.back(), L'\0');
+      EXPECT_EQ(_wcsicmp(stored.data(), expected.c_str()), 0) << testing::PrintToString(expected);
+    }
   }
-  EXPECT_EQ(ClassesValue(control + "\\ProgID"), "ScribbetLib.Scribbet");
-  EXPECT_EQ(ClassesValue(page + "\\ProgID"), "ScribbetLib.AboutProperty");
-  EXPECT_TRUE(ClassesKeyExists(control + "\\Control"));
+  const std::string page = "CLSID\\" + GuidText(CLSID_AboutProperty);
+  EXPECT_EQ(ClassesValue(page + "\\InprocServer32", "ThreadingModel"), "Apartment");
   EXPECT_FALSE(ClassesKeyExists(page + "\\Control"));
-  EXPECT_EQ(Lower(ClassesValue(control + "\\ToolboxBitmap32")), Lower(OcxPathA()) + ", 30000");
-  EXPECT_EQ(ClassesValue(control + "\\MiscStatus\\1"), "148881");
-  EXPECT_TRUE(ClassesKeyExists("TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\49.0"));
+  EXPECT_TRUE(ClassesKeyExists(TypeLibraryKey()));
   EXPECT_TRUE(ClassesKeyExists("Interface\\" + GuidText(IID__Scribbet)));
 }
 
@@ -45,9 +59,9 @@ void ExpectUnregistered() {
   CLSID resolved = {};
   EXPECT_NE(::CLSIDFromProgID(L"ScribbetLib.Scribbet", &resolved), S_OK);
   EXPECT_NE(::CLSIDFromProgID(L"ScribbetLib.AboutProperty", &resolved), S_OK);
-  EXPECT_FALSE(ClassesKeyExists("CLSID\\" + GuidText(CLSID_Scribbet)));
-  EXPECT_FALSE(ClassesKeyExists("CLSID\\" + GuidText(CLSID_AboutProperty)));
-  EXPECT_FALSE(ClassesKeyExists("TypeLib\\" + GuidText(LIBID_ScribbetLib) + "\\49.0"));
+  for (const auto& record : kClasses)
+    for (const RegistryEntry& entry : record.entries) EXPECT_FALSE(ClassesKeyExists(entry.key));
+  EXPECT_FALSE(ClassesKeyExists(TypeLibraryKey()));
 }
 
 }  // namespace
@@ -81,67 +95,4 @@ TEST(Registration, ClsSupportCannotBeCreatedFromOutside) {
   EXPECT_EQ(factory, nullptr);
   EXPECT_EQ(getClassObject(IID_clsSupport, IID_IClassFactory, &factory),
             CLASS_E_CLASSNOTAVAILABLE);
-}
-
-namespace {
-
-// Every text value below the key and its subkeys, by path and value name,
-// with its raw bytes as stored.
-struct StoredText {
-  std::wstring where;
-  std::vector<BYTE> bytes;
-};
-
-void CollectTexts(HKEY parent, const std::wstring& path, std::vector<StoredText>& found) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &raw)) return;
-  std::vector<std::wstring> subkeys;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256] = {};
-    DWORD nameLength = 256, type = 0, size = 0;
-    if (::RegEnumValueW(raw, i, name, &nameLength, nullptr, &type, nullptr, &size)) break;
-    if (type != REG_SZ) continue;
-    std::vector<BYTE> bytes(size);
-    DWORD read = size;
-    nameLength = 256;
-    ::RegEnumValueW(raw, i, name, &nameLength, nullptr, &type, bytes.data(), &read);
-    bytes.resize(read);
-    found.push_back({path + L" : " + (*name ? name : L"(default)"), bytes});
-  }
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256] = {};
-    DWORD nameLength = 256;
-    if (::RegEnumKeyExW(raw, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr)) break;
-    subkeys.push_back(name);
-  }
-  ::RegCloseKey(raw);
-  for (const std::wstring& subkey : subkeys) CollectTexts(parent, path + L"\\" + subkey, found);
-}
-
-std::wstring WideAscii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-}  // namespace
-
-TEST(Registration, EveryTextIsStoredWithItsTerminator) {
-  // Readers that trust the stored terminator read past a value without one.
-  ASSERT_EQ(CallExport("DllRegisterServer"), S_OK);
-  std::vector<StoredText> texts;
-  for (const std::wstring& root :
-       {L"CLSID\\" + WideAscii(GuidText(CLSID_Scribbet)),
-        L"CLSID\\" + WideAscii(GuidText(CLSID_AboutProperty)), std::wstring(L"ScribbetLib.Scribbet"),
-        std::wstring(L"ScribbetLib.AboutProperty")})
-    CollectTexts(HKEY_CLASSES_ROOT, root, texts);
-  // The classes' names, servers, threading models, ProgIDs, type library,
-  // control mark, toolbox picture, misc status and the ProgIDs' own keys.
-  EXPECT_GE(texts.size(), 18u);
-  for (const StoredText& text : texts) {
-    SCOPED_TRACE(testing::PrintToString(text.where));
-    ASSERT_GE(text.bytes.size(), sizeof(wchar_t));
-    ASSERT_EQ(text.bytes.size() % sizeof(wchar_t), 0u);
-    std::wstring characters(text.bytes.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(characters.data(), text.bytes.data(), text.bytes.size());
-    // (length + 1) x 2 bytes: the characters, then exactly one zero.
-    EXPECT_EQ(characters.back(), L'\0');
-    EXPECT_EQ(wcslen(characters.c_str()) + 1, characters.size());
-  }
 }

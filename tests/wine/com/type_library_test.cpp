@@ -1,5 +1,6 @@
 // The type library inside the control's file, read back as a host reads it.
 #include "Scribbet_facts.h"
+#include "scribbet_names.h"
 #include "tests/wine/com/com_support.h"
 
 using namespace com_testing;
@@ -44,7 +45,7 @@ TEST(TypeLibrary, LibraryAttributes) {
   ASSERT_EQ(library->GetDocumentation(-1, &name, &help, nullptr, nullptr), S_OK);
   unique_bstr nameOwner(name), helpOwner(help);
   EXPECT_EQ(Text(name), L"ScribbetLib");
-  EXPECT_EQ(Text(help), L"Corvenna Software's Scribbet");
+  EXPECT_EQ(Text(help), L"" SCRIBBET_LIBRARY_DESCRIPTION);
 }
 
 TEST(TypeLibrary, SixTypesInOrderWithTheirFlags) {

@@ -5,8 +5,11 @@
 
 #include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
+#include "tests/support/sentinels.h"
 
 using namespace com_testing;
+using testing_support::kUnwritten;
+using testing_support::Unwritten;
 
 namespace {
 
@@ -43,6 +46,7 @@ TEST_F(WriteEventCall, ThroughTheVtable) {
   EXPECT_EQ(control->WriteEvent(message.addressof(), &type, &empty, &result), S_OK);
   EXPECT_EQ(Text(empty), L"Scribbet");
   ::SysFreeString(empty);
+  result = Unwritten<short>();
   EXPECT_EQ(control->WriteEvent(message.addressof(), &type, nullptr, &result), S_OK);
   EXPECT_EQ(result, 1);
   const auto events = trace.NewEvents();
@@ -60,18 +64,23 @@ TEST_F(WriteEventCall, ThroughTheVtable) {
 TEST_F(WriteEventCall, NamesAndTypeInformation) {
   auto dispatch = Dispatch(control);
   LPOLESTR name = const_cast<LPOLESTR>(L"writeevent");
-  DISPID id = 0;
+  DISPID id = kUnwritten;
   EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
   EXPECT_EQ(id, kWriteEvent);
   name = const_cast<LPOLESTR>(L"NoSuchMethod");
+  id = kUnwritten;
   EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id),
             DISP_E_UNKNOWNNAME);
-  UINT count = 0;
+  EXPECT_EQ(id, DISPID_UNKNOWN);
+  UINT count = kUnwritten;
   EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
   EXPECT_EQ(count, 1u);
   ComPtr<ITypeInfo> info;
   EXPECT_EQ(dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info), S_OK);
-  EXPECT_EQ(dispatch->GetTypeInfo(1, LOCALE_USER_DEFAULT, &info), DISP_E_BADINDEX);
+  EXPECT_TRUE(info);
+  auto missing = Unwritten<ITypeInfo*>();
+  EXPECT_EQ(dispatch->GetTypeInfo(1, LOCALE_USER_DEFAULT, &missing), DISP_E_BADINDEX);
+  EXPECT_EQ(missing, nullptr);
 }
 
 TEST_F(WriteEventCall, VariablesAsVbscriptPassesThem) {

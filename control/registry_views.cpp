@@ -1,6 +1,6 @@
-#include "control/com/registry_views.h"
+#include "control/registry_views.h"
 
-namespace scribbet::com {
+namespace scribbet {
 
 REGSAM OtherView(bool module64) { return module64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
 
@@ -11,4 +11,4 @@ Unregistration DecideUnregistration(bool module64,
   return Unregistration{std::nullopt, true};
 }
 
-}  // namespace scribbet::com
+}  // namespace scribbet

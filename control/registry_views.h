@@ -12,7 +12,7 @@
 
 #include "platform/types.h"
 
-namespace scribbet::com {
+namespace scribbet {
 
 // The view flag of the control of the other bitness: the 32-bit view for
 // the 64-bit control and the reverse. A system with one view ignores it.
@@ -36,4 +36,4 @@ struct Unregistration {
 Unregistration DecideUnregistration(bool module64,
                                     const std::function<bool(REGSAM view)>& classRegisteredIn);
 
-}  // namespace scribbet::com
+}  // namespace scribbet

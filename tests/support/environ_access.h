@@ -1,5 +1,5 @@
 // The way of tests and fuzz targets to clsEnviron's private text helpers
-// (clsEnviron names this class its friend). Not used by the launcher itself.
+// (clsEnviron names this class its friend).
 #pragma once
 
 #include <string>
@@ -11,13 +11,10 @@ namespace wayfinch {
 class clsEnvironAccess {
  public:
   static std::u16string AddBackslash(std::u16string path) {
-    clsEnviron instance;
-    instance.AddBackslash(path);
+    clsEnviron().AddBackslash(path);
     return path;
   }
-  static std::u16string StripNull(const std::u16string& text) {
-    return clsEnviron().StripNull(text);
-  }
+  static std::u16string StripNull(std::u16string text) { return clsEnviron().StripNull(text); }
 };
 
 }  // namespace wayfinch
