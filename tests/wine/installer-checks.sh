@@ -161,17 +161,23 @@ add_foreign_sources() {
   foreign_before=$(foreign_keys)
 }
 # Every value of those keys, and whether the Application log has keys of the
-# other log's source and the log's name.
+# other log's source and the log's name: one listing of the event log's keys,
+# one Wine process, filtered.
 foreign_keys() {
-  local key
-  for key in "$sources_key\\$foreign_source" "$sources_key\\$categories_source" \
-             "$logs_key\\System\\$system_source" "$logs_key\\$own_log"; do
-    echo "$key"
-    { wine "${REG_PROGRAM:-reg}" query "$key" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' | grep REG_ | sort
-  done
-  reg_has_key "$sources_key\\$system_source" && echo "Application has $system_source"
-  reg_has_key "$sources_key\\$own_log" && echo "Application has $own_log"
-  return 0
+  { wine "${REG_PROGRAM:-reg}" query "$logs_key" /s $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
+    KEEP="$sources_key\\$foreign_source|$sources_key\\$categories_source|$logs_key\\System\\$system_source|$logs_key\\$own_log" \
+    ABSENT="$sources_key\\$system_source|$sources_key\\$own_log" awk '
+      function listed(names, key,   n, i, list) {
+        n = split(toupper(names), list, "|")
+        for (i = 1; i <= n; i++) if (key == list[i]) return 1
+        return 0
+      }
+      /^HKEY_/ { key = toupper($0); sub(/^HKEY_LOCAL_MACHINE/, "HKLM", key)
+                 if (listed(ENVIRON["ABSENT"], key)) print "Application has " $0
+                 shown = listed(ENVIRON["KEEP"], key)
+                 if (shown) print $0
+                 next }
+      shown && /REG_/ { print }'
 }
 check_foreign_untouched() {
   ok '[ "$(foreign_keys)" = "$foreign_before" ]' \
