@@ -13,6 +13,16 @@ wine_test_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)
 wine() { "$wine_test_tools/wine" "$@"; }
 wine_guard_path
 
+# A build configured where 32-bit programs could not run leaves out the
+# programs only its tests use (cmake/tests.cmake): each of those tests is the
+# declared skip before it looks for one, and where they run now, a failure
+# that says what to do.
+if [ "${SCRIBBET_TEST_PROGRAMS:-}" = left-out ]; then
+  wine_require32
+  echo "FAIL: this build was configured where 32-bit programs could not run, so its test programs were not built; configure and build it again (tools/configure win32)"
+  exit 1
+fi
+
 # wine_test_prefix PROGRAM PREFIX: the prefix, made for PROGRAM's architecture,
 # or for the one PROGRAM names: win32 or win64. A 32-bit prefix on a machine
 # that cannot run 32-bit programs ends the test as skipped, saying why.
