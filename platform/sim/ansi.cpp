@@ -4,6 +4,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <map>
 #include <string>
@@ -56,6 +57,11 @@ iconv_t Converter(UINT codePage, bool toAnsi) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+// iconv is given a text a piece at a time. Where a character fails, glibc
+// converts what it was given again up to that character, so one call over a
+// long text with many such characters takes time in the square of its length.
+constexpr std::size_t kPiece = 256;
+
 // The conversion of a text that is not plain ASCII.
 void NarrowInto(UINT codePage, std::u16string_view text, std::string& out) {
   iconv_t cd = Converter(codePage, true);
@@ -64,14 +70,17 @@ void NarrowInto(UINT codePage, std::u16string_view text, std::string& out) {
   const char16_t* const end = text.data() + text.size();
   std::size_t used = 0;
   while (next < end) {
+    // A pair of surrogates stays in one piece.
+    std::size_t units = std::min(static_cast<std::size_t>(end - next), kPiece);
+    if (next + units < end && IsHighSurrogate(next[units - 1])) ++units;
     auto* in = const_cast<char*>(reinterpret_cast<const char*>(next));
-    std::size_t inLeft = static_cast<std::size_t>(end - next) * 2;
+    std::size_t inLeft = units * 2;
     char* outPtr = out.data() + used;
     std::size_t outLeft = out.size() - used;
     const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
     used = static_cast<std::size_t>(outPtr - out.data());
     next = reinterpret_cast<const char16_t*>(in);
-    if (rc != static_cast<std::size_t>(-1)) break;
+    if (rc != static_cast<std::size_t>(-1)) continue;
     if (errno == E2BIG) {
       out.resize(out.size() * 2);
       continue;
@@ -116,18 +125,23 @@ std::u16string WidenIn(UINT codePage, std::string_view bytes) {
   const char* const end = bytes.data() + bytes.size();
   std::size_t used = 0;
   while (next < end) {
+    const std::size_t piece = std::min(static_cast<std::size_t>(end - next), kPiece);
     char* in = const_cast<char*>(next);
-    std::size_t inLeft = static_cast<std::size_t>(end - next);
+    std::size_t inLeft = piece;
     auto* outPtr = reinterpret_cast<char*>(out.data() + used);
     std::size_t outLeft = (out.size() - used) * 2;
     const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
     used = static_cast<std::size_t>(reinterpret_cast<char16_t*>(outPtr) - out.data());
+    const bool pieceCut = next + piece < end;
     next = in;
-    if (rc != static_cast<std::size_t>(-1)) break;
+    if (rc != static_cast<std::size_t>(-1)) continue;
     if (errno == E2BIG) {
       out.resize(out.size() * 2);
       continue;
     }
+    // A double-byte character the piece's end cut in two: the next piece
+    // starts with it.
+    if (errno == EINVAL && pieceCut) continue;
     // A byte the page does not define: Windows passes those of single-byte
     // pages through as the same code point, and marks a broken sequence.
     if (used == out.size()) out.resize(out.size() * 2);
