@@ -1,14 +1,7 @@
 // Registration of an event source on its first use.
-#include "control/RegisterAppSource.h"
-
 #include "control/Scribbet.h"
-#include "platform/process.h"
 
 namespace scribbet {
-
-std::u16string_view EventMessageFile() {
-  return EventMessageFileFor(platform::RunsUnderWow64());
-}
 
 Reghack& Scribbet::Registry() {
   if (!reghack_) reghack_ = std::make_unique<Reghack>();
@@ -48,7 +41,7 @@ bool NamesMessageFile(Reghack& registry, const std::u16string& keyPath) {
 void Scribbet::RegisterAppSource(const std::u16string& name) noexcept {
   try {
     Reghack& registry = Registry();
-    const std::u16string keyPath = kSourceKeyPrefix + name;
+    const std::u16string keyPath = SourceKeyPath(name);
     if (NamesMessageFile(registry, keyPath)) return;
     registry.CreateNewKey(keyPath, kLocalMachine);
     registry.SetKeyValue(keyPath, kMessageFileValue, Variant(std::u16string(EventMessageFile())),

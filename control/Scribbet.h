@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "control/Reghack.h"
-#include "control/RegisterAppSource.h"
+#include "event_sources/source_key.h"
 #include "control/clsSupport.h"
 
 namespace scribbet {

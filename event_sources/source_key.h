@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/types.h"
@@ -26,6 +27,11 @@ inline constexpr std::u16string_view kEventLogKey =
 inline constexpr std::u16string_view kApplicationLog =
     kApplicationSources.substr(kEventLogKey.size() + 1);
 
+// The key of the source of that name.
+inline std::u16string SourceKeyPath(std::u16string_view name) {
+  return std::u16string(kSourceKeyPrefix) += name;
+}
+
 // The file an event viewer takes the entry's text from: the control itself,
 // in the system directory, where a viewer looks for message 1.
 inline constexpr char16_t kMessageFileValue[] = u"EventMessageFile";
@@ -43,6 +49,8 @@ inline constexpr char16_t kEventMessageFileWow64[] = u"%SystemRoot%\\SysWOW64\\S
 constexpr std::u16string_view EventMessageFileFor(bool wow64) {
   return wow64 ? kEventMessageFileWow64 : kEventMessageFile;
 }
+// The one this process's control records (source_key.cpp asks the system).
+std::u16string_view EventMessageFile();
 
 // The event types a source supports: error, warning and information.
 inline constexpr char16_t kTypesSupportedValue[] = u"TypesSupported";

@@ -1,4 +1,5 @@
-#include "event_sources/source_plan.h"
+#include "event_sources/event_sources.h"
+#include "event_sources/internal/source_lookup.h"
 
 namespace scribbet::sources {
 
@@ -6,7 +7,7 @@ SourcePlan PlanSources(const std::vector<std::u16string>& names) {
   SourcePlan plan;
   for (const std::u16string& name : names) {
     Lookup lookup = LookUp(name);
-    if (IsTheSetupsToWrite(lookup.standing))
+    if (lookup.standing == Standing::Free || lookup.standing == Standing::Scribbet)
       plan.toWrite.push_back(name);
     else
       plan.leftAlone.emplace_back(name, std::move(lookup));

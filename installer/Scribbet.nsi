@@ -14,7 +14,6 @@ Unicode true
 SetCompressor /SOLID lzma
 
 !include LogicLib.nsh
-!include x64.nsh
 !include WordFunc.nsh
 
 !include target.nsh
@@ -22,6 +21,7 @@ SetCompressor /SOLID lzma
 !include checks.nsh
 !include registration.nsh
 !include removal.nsh
+!include entries.nsh
 !include sources.nsh
 
 Name "${PRODUCT}"
@@ -29,13 +29,13 @@ OutFile "${OUTFILE}"
 !ifdef SIGN_UNINSTALLER
   !uninstfinalize '${SIGN_UNINSTALLER} "%1"' = 0
 !endif
-InstallDir "${PROGRAM_FILES}\Scribbet"
+InstallDir "${PROGRAM_FILES}\${PRODUCT_NAME}"
 RequestExecutionLevel admin
 ShowInstDetails show
 ShowUninstDetails show
 
 VIProductVersion "${VERSION}.0"
-VIAddVersionKey ProductName "Scribbet"
+VIAddVersionKey ProductName "${PRODUCT_NAME}"
 VIAddVersionKey CompanyName "${PUBLISHER}"
 VIAddVersionKey FileDescription "${PRODUCT} Setup"
 VIAddVersionKey FileVersion "${VERSION}"
@@ -47,7 +47,11 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
-Var previousVersion
+Var previousVersion  ; the version installed before, or empty
+Var previousServer   ; the file the control's class named before this run, or empty
+Var madeFolder       ; 1 when this run made the program folder
+Var failure          ; what went wrong, for the message box
+Var registered       ; RegisterControl's result
 
 Function .onInit
   !insertmacro UseTargetSystem
@@ -68,29 +72,31 @@ Function SkipFolderOnReinstall
   ${EndIf}
 FunctionEnd
 
-Section "Scribbet"
+; Setup exits with 0 only when the ProgID leads to this version's control,
+; the sources of its list that are its own name that control, and the
+; uninstall entry is written. Any other end leaves the machine as Setup
+; found it: the files that were there before (an earlier Scribbet, or a
+; copy registered by hand), their registration, the entries and the sources.
+Section "${PRODUCT_NAME}"
   SectionIn RO
   ; Everything that could stop us is checked before anything changes.
-  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
-  !insertmacro RefuseFileInUse "$INSTDIR\Wayfinch.exe"
-  !insertmacro RefuseFileInUse "$INSTDIR\help.htm"
-  !insertmacro RefuseFileInUse "$INSTDIR\${UNINSTALLER}"
-
-  ; An upgrade or a repair that fails must leave the installation it found
-  ; working: its files are kept until this run has succeeded.
-  ${If} $previousVersion != ""
-    !insertmacro KeepPreviousFiles
-    ${If} ${Errors}
-      MessageBox MB_OK|MB_ICONSTOP "Setup could not keep a copy of the installed Scribbet to \
-        return to should the installation fail. Nothing was changed." /SD IDOK
-      SetErrorLevel ${EXIT_FAILED}
-      Abort
-    ${EndIf}
+  !insertmacro RefuseFilesInUse
+  StrCpy $madeFolder 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $madeFolder 1
+  ${EndIf}
+  !insertmacro RegisteredServer $previousServer
+  !insertmacro KeepFiles
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "Setup could not keep a copy of the files it replaces, to put \
+      back should the installation fail. Nothing was changed." /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
   ${EndIf}
 
-  ; The old build's registration goes with its file; the new one writes its own.
+  ; The old file's registration goes with it; the new one writes its own.
   ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
-    !insertmacro UnregisterControl
+    !insertmacro UnregisterControl $registered
   ${EndIf}
 
   ; "try": a file that cannot be written sets the error flag instead of
@@ -100,63 +106,70 @@ Section "Scribbet"
   SetOutPath "$SYSDIR"
   File "${BIN_DIR}\${CONTROL_FILE}"
   SetOutPath "$INSTDIR"
-  File "${BIN_DIR}\Wayfinch.exe"
-  File "${BIN_DIR}\help.htm"
-  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  File "${BIN_DIR}\${LAUNCHER_FILE}"
+  File "${BIN_DIR}\${HELP_FILE}"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER_FILE}"
   ${If} ${Errors}
-    Call RollBack
-    MessageBox MB_OK|MB_ICONSTOP "Setup could not write its files into $SYSDIR and $INSTDIR. \
-      $R0" /SD IDOK
-    SetErrorLevel ${EXIT_FAILED}
-    Abort
+    StrCpy $failure "Setup could not write its files into $SYSDIR and $INSTDIR."
+    Call Fail
   ${EndIf}
 
-  !insertmacro RegisterControl
-  ${If} ${Errors}
-    Call RollBack
-    MessageBox MB_OK|MB_ICONSTOP "${CONTROL_FILE} could not be registered. \
-      $R0" /SD IDOK
-    SetErrorLevel ${EXIT_FAILED}
-    Abort
+  !insertmacro RegisterControl $registered
+  ${If} $registered != 1
+    StrCpy $failure "${CONTROL_FILE} could not be registered."
+    Call Fail
   ${EndIf}
 
   !insertmacro RegisterEventSources
   ${If} ${Errors}
-    Call RollBack
-    MessageBox MB_OK|MB_ICONSTOP "$1 $R0" /SD IDOK
-    SetErrorLevel ${EXIT_FAILED}
-    Abort
+    StrCpy $failure $1
+    Call Fail
   ${EndIf}
 
-  SetShellVarContext all
-  CreateDirectory "$SMPROGRAMS\${MENU_FOLDER}"
-  CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\${MENU_LAUNCHER}" "$INSTDIR\Wayfinch.exe"
-  CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\${MENU_HELP}" "$INSTDIR\help.htm"
-
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  !insertmacro WriteEntries
+  ${If} ${Errors}
+    StrCpy $failure "Setup could not write Scribbet's Start-menu entries and its entry among \
+      the installed programs."
+    !insertmacro PutBackEntries $previousVersion
+    Call Fail
+  ${EndIf}
 SectionEnd
 
-; A failed installation takes itself off again, as the uninstaller would; a
-; failed upgrade or repair puts back the installation it found. $R0: what
-; the message box says of it.
-Function RollBack
-  ${If} $previousVersion != ""
-    !insertmacro RestorePreviousFiles
-    StrCpy $R0 "${ROLLED_BACK_TO_PREVIOUS}"
+; Puts the machine back as Setup found it, says so, and ends Setup with
+; EXIT_FAILED: the sources the helper wrote, the control that was
+; registered before (its file put back first), every file.
+Function Fail
+  !insertmacro TakeBackEventSources
+  StrCpy $R1 $1  ; what could not be taken back
+  ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
+    !insertmacro UnregisterControl $registered
+  ${EndIf}
+  !insertmacro PutBackFiles
+  ${If} $madeFolder == 1
+    SetOutPath "$PLUGINSDIR"  ; a folder Setup works in cannot go
+    RMDir "$INSTDIR"
+  ${EndIf}
+  ${If} $previousServer != ""
+    ClearErrors
+    RegDLL $previousServer
+    !insertmacro RegisteredServer $0
     ${If} ${Errors}
-      StrCpy $R0 "${NOT_ROLLED_BACK}"
+    ${OrIf} $0 != $previousServer
+      StrCpy $putBackWhole 0
     ${EndIf}
+  ${EndIf}
+  ${If} $putBackWhole != 1
+  ${OrIf} $R1 != ""
+    StrCpy $R0 "${NOT_ROLLED_BACK} $R1"
+  ${ElseIf} $previousVersion != ""
+    StrCpy $R0 "${ROLLED_BACK_TO_PREVIOUS}"
   ${Else}
-    !insertmacro RemoveInstallation
     StrCpy $R0 "${ROLLED_BACK}"
   ${EndIf}
+  MessageBox MB_OK|MB_ICONSTOP "$failure $R0" /SD IDOK
+  DetailPrint "$failure $R0"
+  SetErrorLevel ${EXIT_FAILED}
+  Abort
 FunctionEnd
 
 Function un.onInit
@@ -164,9 +177,18 @@ Function un.onInit
   !insertmacro RequireAdministrator
 FunctionEnd
 
+; All or nothing too: what cannot be removed makes the uninstaller put back
+; what it removed, and say so.
 Section "Uninstall"
-  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
-  !insertmacro RefuseFileInUse "$INSTDIR\Wayfinch.exe"
+  !insertmacro RefuseFilesInUse
+  !insertmacro RegisteredServer $previousServer
+  !insertmacro KeepFiles
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "Scribbet's files could not be kept to put back should the \
+      removal fail, so Scribbet was not removed. Nothing was changed." /SD IDOK
+    SetErrorLevel ${EXIT_FAILED}
+    Abort
+  ${EndIf}
   !insertmacro GiveSourcesToOtherControl
   ${If} ${Errors}
     MessageBox MB_OK|MB_ICONSTOP "$1$\n$\nScribbet was not removed, so that the entries of \
@@ -174,13 +196,25 @@ Section "Uninstall"
     SetErrorLevel ${EXIT_FAILED}
     Abort
   ${EndIf}
-  !insertmacro RemoveInstallation
+  StrCpy $registered 1
   ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
-  ${OrIf} ${FileExists} "$INSTDIR\Wayfinch.exe"
-    MessageBox MB_OK|MB_ICONSTOP "Some of Scribbet's files could not be removed." /SD IDOK
-    SetErrorLevel ${EXIT_FAILED}
-    Abort
+    !insertmacro UnregisterControl $registered
   ${EndIf}
+  ${If} $registered == 1
+    !insertmacro RemoveFiles
+  ${EndIf}
+  ${If} $registered != 1
+  ${OrIf} $removedWhole != 1
+    StrCpy $failure "${CONTROL_FILE} could not be unregistered."
+    ${If} $registered == 1
+      StrCpy $failure "Some of Scribbet's files could not be removed."
+    ${EndIf}
+    Call un.PutBack
+  ${EndIf}
+  !insertmacro RemoveEntries
+  ; Only when empty: a folder the user chose may hold files of their own.
+  SetOutPath "$PLUGINSDIR"  ; a folder the uninstaller works in cannot go
+  RMDir "$INSTDIR"
   ; Removing a source's key would leave the entries it wrote without their text.
   DetailPrint "Event sources kept in the registry, where the event log finds them"
   MessageBox MB_OK|MB_ICONINFORMATION "Scribbet has been removed.$\n$\n\
@@ -191,3 +225,29 @@ Section "Uninstall"
     the source's key with the Registry Editor, as the section $\"Removing event sources$\" of \
     Scribbet's help page explains." /SD IDOK
 SectionEnd
+
+; The removal failed: the files back, the control registered again, the
+; sources as they were; ends the uninstaller with EXIT_FAILED.
+Function un.PutBack
+  !insertmacro PutBackFiles
+  ; A control that could not be unregistered is registered still.
+  ${If} $registered == 1
+  ${AndIf} $previousServer != ""
+    ClearErrors
+    RegDLL $previousServer
+    ${If} ${Errors}
+      StrCpy $putBackWhole 0
+    ${EndIf}
+  ${EndIf}
+  !insertmacro TakeBackEventSources
+  ${If} $putBackWhole != 1
+  ${OrIf} $1 != ""
+    StrCpy $R0 "Scribbet could not be put back whole either. $1 Run Setup to repair it."
+  ${Else}
+    StrCpy $R0 "Scribbet was not removed. Nothing was changed."
+  ${EndIf}
+  MessageBox MB_OK|MB_ICONSTOP "$failure $R0" /SD IDOK
+  DetailPrint "$failure $R0"
+  SetErrorLevel ${EXIT_FAILED}
+  Abort
+FunctionEnd

@@ -8,7 +8,7 @@
   Pop $0
   ${If} $0 != "Admin"
     MessageBox MB_OK|MB_ICONSTOP "Scribbet Setup needs administrator rights: it installs \
-      Scribbet.ocx into the system directory and registers it. Log on as an administrator \
+      ${CONTROL_FILE} into the system directory and registers it. Log on as an administrator \
       and run Setup again." /SD IDOK
     SetErrorLevel ${EXIT_NOT_ADMIN}
     Quit
@@ -31,17 +31,28 @@
 !macroend
 
 ; A file that a running program holds cannot be replaced or removed; finding
-; that out before anything changes keeps the installation whole.
+; that out before anything changes keeps the installation whole. The file is
+; opened as replacing and removing it would: for writing and deleting,
+; shared with readers only (a program that holds it open, even one that
+; shares it for writing, refuses the deleting).
 !macro RefuseFileInUse FILE
   ${If} ${FileExists} "${FILE}"
-    ClearErrors
-    FileOpen $0 "${FILE}" a
-    ${If} ${Errors}
+    ; GENERIC_WRITE|DELETE, FILE_SHARE_READ, OPEN_EXISTING
+    System::Call 'kernel32::CreateFileW(w "${FILE}", i 0x40010000, i 1, p 0, i 3, i 0, p 0) p.r0'
+    ${If} $0 == -1
       MessageBox MB_OK|MB_ICONSTOP "${FILE} is in use by a running program. Close the \
         programs that use Scribbet and run this again. Nothing was changed." /SD IDOK
       SetErrorLevel ${EXIT_IN_USE}
       Abort
     ${EndIf}
-    FileClose $0
+    System::Call 'kernel32::CloseHandle(p r0)'
   ${EndIf}
+!macroend
+
+; Every file Setup writes and the uninstaller removes.
+!macro RefuseFilesInUse
+  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
+  !insertmacro RefuseFileInUse "$INSTDIR\${LAUNCHER_FILE}"
+  !insertmacro RefuseFileInUse "$INSTDIR\${HELP_FILE}"
+  !insertmacro RefuseFileInUse "$INSTDIR\${UNINSTALLER_FILE}"
 !macroend

@@ -1,12 +1,11 @@
 ; What the installation is called and where its pieces go; the uninstaller
 ; and the tests find them by these names. What the Windows Installer package
-; calls them too (the product, its publisher, the Start-menu entries, the
-; control's ProgID) comes from shared/names.json, in the file make-setup
-; writes with shared/names.py for the version and target it builds.
+; calls them too (the product, its publisher, its files, the Start-menu
+; entries, the control's ProgID, the helper's exit codes) comes from
+; shared/names.json, in the file make-setup writes with shared/names.py for
+; the version and target it builds.
 !include setup_names.nsh
-!define CONTROL_FILE "Scribbet.ocx"
-!define UNINSTALLER "Uninstall.exe"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Scribbet"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
 
 ; Exit codes of a silent run beyond NSIS's own (1 cancelled, 2 aborted), so a
 ; script that installs Scribbet can tell why it did not happen.

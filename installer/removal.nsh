@@ -1,62 +1,65 @@
-; Takes off everything Setup puts on, in the reverse order, and nothing else:
-; the event-source keys the control wrote stay. Used by the uninstaller and
-; by a first installation that failed half-way (whose helper has already
-; taken back the sources of its own run).
-!macro RemoveInstallation
-  SetShellVarContext all
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  Delete "$SMPROGRAMS\${MENU_FOLDER}\${MENU_HELP}"
-  Delete "$SMPROGRAMS\${MENU_FOLDER}\${MENU_LAUNCHER}"
-  RMDir "$SMPROGRAMS\${MENU_FOLDER}"
-  ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
-    !insertmacro UnregisterControl
-  ${EndIf}
-  Delete "$SYSDIR\${CONTROL_FILE}"
-  Delete "$INSTDIR\${UNINSTALLER}"
-  Delete "$INSTDIR\help.htm"
-  Delete "$INSTDIR\Wayfinch.exe"
-  ; Only when empty: a folder the user chose may hold files of their own.
-  RMDir "$INSTDIR"
+; The files Setup writes, kept before it changes anything and put back when
+; a run fails, so that a failed run leaves the machine as it found it: an
+; upgrade or a repair its installation, a first installation the files that
+; were there before it (a Scribbet.ocx copied and registered by hand, say).
+; The copies live in the plug-ins folder, which goes when Setup ends.
+
+Var putBackWhole  ; PutBackFiles: 0 when a file could not be put back
+Var removedWhole  ; RemoveFiles: 0 when a file could not be removed
+
+!macro _FileAction ACTION
+  !insertmacro ${ACTION} "$SYSDIR" "${CONTROL_FILE}"
+  !insertmacro ${ACTION} "$INSTDIR" "${LAUNCHER_FILE}"
+  !insertmacro ${ACTION} "$INSTDIR" "${HELP_FILE}"
+  !insertmacro ${ACTION} "$INSTDIR" "${UNINSTALLER_FILE}"
 !macroend
 
-; The installed files an upgrade or a repair replaces, kept in the plug-ins
-; folder (which goes when Setup ends) until the run has succeeded, and put
-; back when it fails. Both set the error flag when a file could not be.
-!macro _KeptFile FOLDER NAME
+; Keeps a copy of each file there is; sets the error flag when one could not
+; be kept.
+!macro _KeepFile FOLDER NAME
   ${If} ${FileExists} "${FOLDER}\${NAME}"
     CopyFiles /SILENT "${FOLDER}\${NAME}" "$PLUGINSDIR\previous"
+    ${IfNot} ${FileExists} "$PLUGINSDIR\previous\${NAME}"
+      SetErrors
+    ${EndIf}
   ${EndIf}
 !macroend
+!macro KeepFiles
+  InitPluginsDir
+  CreateDirectory "$PLUGINSDIR\previous"
+  ClearErrors
+  !insertmacro _FileAction _KeepFile
+!macroend
 
+; Each file as it was: the copy kept put back, a file that was not there
+; removed. $putBackWhole is 0 afterwards when one could not be.
 !macro _PutBackFile FOLDER NAME
   ${If} ${FileExists} "$PLUGINSDIR\previous\${NAME}"
+    ClearErrors
     CopyFiles /SILENT "$PLUGINSDIR\previous\${NAME}" "${FOLDER}"
+    ${If} ${Errors}
+      StrCpy $putBackWhole 0
+    ${EndIf}
+  ${Else}
+    Delete "${FOLDER}\${NAME}"
+    ${If} ${FileExists} "${FOLDER}\${NAME}"
+      StrCpy $putBackWhole 0
+    ${EndIf}
   ${EndIf}
 !macroend
-
-!macro _KeptFiles ACTION
-  !insertmacro ${ACTION} "$SYSDIR" "${CONTROL_FILE}"
-  !insertmacro ${ACTION} "$INSTDIR" "Wayfinch.exe"
-  !insertmacro ${ACTION} "$INSTDIR" "help.htm"
-  !insertmacro ${ACTION} "$INSTDIR" "${UNINSTALLER}"
+!macro PutBackFiles
+  StrCpy $putBackWhole 1
+  !insertmacro _FileAction _PutBackFile
 !macroend
 
-!macro KeepPreviousFiles
-  ClearErrors
-  CreateDirectory "$PLUGINSDIR\previous"
-  !insertmacro _KeptFiles _KeptFile
+; Every file removed; $removedWhole is 0 afterwards when one could not be.
+!macro _RemoveFile FOLDER NAME
+  Delete "${FOLDER}\${NAME}"
+  ${If} ${FileExists} "${FOLDER}\${NAME}"
+    StrCpy $removedWhole 0
+  ${EndIf}
 !macroend
-
-; The control that failed goes with its registration; the one kept comes
-; back and is registered again. The uninstall entry and the Start-menu
-; entries were never changed, and the helper took back its own sources.
-!macro RestorePreviousFiles
-  ${If} ${FileExists} "$SYSDIR\${CONTROL_FILE}"
-    !insertmacro UnregisterControl
-  ${EndIf}
-  ClearErrors
-  !insertmacro _KeptFiles _PutBackFile
-  ${IfNot} ${Errors}
-    !insertmacro RegisterControl
-  ${EndIf}
+!macro RemoveFiles
+  StrCpy $removedWhole 1
+  !insertmacro _FileAction _RemoveFile
 !macroend

@@ -1,13 +1,15 @@
 ; Event sources named on the command line, /SOURCES=Billing;Nightly Backup,
 ; registered so that programs without administrator rights find them.
-; RegisterSources.exe, built for the control's own target (the 64-bit
-; control's sources must be written as a 64-bit process writes them), takes
-; the list from Setup's command line itself, reads it as Setup reads its
-; switches, decides which names are Setup's to write (the others are left
-; alone, and it says why) and writes them, all or none. Its report holds one
-; line of text after another (UTF-16).
+; RegisterSources.exe, built for the control's own target, takes the list
+; from Setup's command line itself, reads it as Setup reads its switches,
+; decides which names are Setup's to write (the others are left alone, and
+; it says why) and writes them, all or none. Its report holds one line of
+; text after another (UTF-16). What a run of it changed stays recorded in
+; the plug-ins folder, so that it can be taken back when a later step of
+; Setup or of the uninstaller fails.
 
 Var eventSources  ; the list as given, or empty
+Var sourcesChanged  ; 1 once the helper changed sources this run can take back
 
 ; Strips the line break FileReadUTF16LE leaves at the end of VAR.
 !macro _TrimLineEnd VAR
@@ -78,11 +80,18 @@ Var eventSources  ; the list as given, or empty
   System::Call 'kernel32::SetEnvironmentVariableW(w "SCRIBBET_SETUP_COMMAND_LINE", w r9)'
   StrCpy $9 "$PLUGINSDIR\sources-report.txt"
   System::Call 'kernel32::SetEnvironmentVariableW(w "SCRIBBET_SOURCES_REPORT", w r9)'
+  StrCpy $9 "$PLUGINSDIR\sources-take-back.txt"
+  System::Call 'kernel32::SetEnvironmentVariableW(w "SCRIBBET_SOURCES_TAKE_BACK", w r9)'
   Delete "$PLUGINSDIR\sources-report.txt"
   StrCpy $0 ""
+  ; Started in the plug-ins folder: a program's working folder cannot be
+  ; removed while it runs, and a failed first install removes $INSTDIR.
+  StrCpy $8 $OUTDIR
+  SetOutPath "$PLUGINSDIR"
   ExecWait '"$PLUGINSDIR\RegisterSources.exe" ${MODE}' $0
+  SetOutPath $8
   ${If} $0 == ""
-    StrCpy $0 2
+    StrCpy $0 ${SCRIBBET_HELPER_FAILED}
   ${EndIf}
 !macroend
 
@@ -126,7 +135,7 @@ Var eventSources  ; the list as given, or empty
     ${If} $0 != 0
       !insertmacro _ReadSourcesReport
       MessageBox MB_OK|MB_ICONSTOP "$1$\n$\nNothing was changed." /SD IDOK
-      ${If} $0 == 3
+      ${If} $0 == ${SCRIBBET_HELPER_UNWRITABLE}
         SetErrorLevel ${EXIT_SOURCES_DENIED}
       ${Else}
         SetErrorLevel ${EXIT_BAD_SOURCES}
@@ -140,7 +149,8 @@ Var eventSources  ; the list as given, or empty
 !macroend
 
 ; In the section: registers the sources; sets the error flag and leaves the
-; helper's report in $1 when one could not be registered.
+; helper's report in $1 when they could not be registered (the helper then
+; took back what it wrote).
 !macro RegisterEventSources
   ClearErrors
   ${If} $eventSources != ""
@@ -149,6 +159,7 @@ Var eventSources  ; the list as given, or empty
       !insertmacro _ReadSourcesReport
       SetErrors
     ${Else}
+      StrCpy $sourcesChanged 1
       DetailPrint "Event sources named: $eventSources"
       !insertmacro _PrintSourcesReport 0
     ${EndIf}
@@ -162,12 +173,25 @@ Var eventSources  ; the list as given, or empty
 ; report in $1 when they could not be.
 !macro GiveSourcesToOtherControl
   ClearErrors
-  ${If} ${RunningX64}
-    !insertmacro _UnpackSourcesHelper
-    !insertmacro _RunSourcesHelper repoint
+  !insertmacro _UnpackSourcesHelper
+  !insertmacro _RunSourcesHelper repoint
+  ${If} $0 != 0
+    !insertmacro _ReadSourcesReport
+    SetErrors
+  ${Else}
+    StrCpy $sourcesChanged 1
+  ${EndIf}
+!macroend
+
+; When a later step failed: the sources this run changed, back as they were.
+; $1 says what could not be put back, and is empty when all was.
+!macro TakeBackEventSources
+  StrCpy $1 ""
+  ${If} $sourcesChanged == 1
+    !insertmacro _RunSourcesHelper takeback
     ${If} $0 != 0
       !insertmacro _ReadSourcesReport
-      SetErrors
     ${EndIf}
+    StrCpy $sourcesChanged 0
   ${EndIf}
 !macroend

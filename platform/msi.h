@@ -10,6 +10,7 @@
 namespace platform {
 
 UINT MsiGetPropertyW(MSIHANDLE install, LPCWSTR name, LPWSTR value, LPDWORD size);
+UINT MsiSetPropertyW(MSIHANDLE install, LPCWSTR name, LPCWSTR value);
 MSIHANDLE MsiGetActiveDatabase(MSIHANDLE install);
 UINT MsiDatabaseOpenViewW(MSIHANDLE database, LPCWSTR query, MSIHANDLE* view);
 UINT MsiViewExecute(MSIHANDLE view, MSIHANDLE record);

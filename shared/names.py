@@ -50,6 +50,8 @@ def macros(names=None):
     names = names or read()
     version = names["version"]
     return {
+        "SCRIBBET_PRODUCT": names["product"],
+        **{f"SCRIBBET_{part.upper()}_FILE": name for part, name in names["files"].items()},
         "SCRIBBET_VERSION": version,
         "SCRIBBET_SHORT_VERSION": short_version(version),
         "SCRIBBET_MAKER": names["maker"],
@@ -73,8 +75,15 @@ def header(names):
              "#define SCRIBBET_NAMES_H",
              *(f"#define {name} {c_text(value)}" for name, value in macros(names).items()),
              f"#define SCRIBBET_VERSION_COMMAS {','.join(parts)},0",
+             *(f"#define {name} {code}" for name, code in helper_exits(names).items()),
              "#endif", ""]
     return "\n".join(lines)
+
+
+def helper_exits(names):
+    """Setup's event-source helper's exit codes, which Setup tells apart."""
+    return {f"SCRIBBET_HELPER_{outcome.upper()}": code
+            for outcome, code in names["sources_helper_exit"].items()}
 
 
 def setup(names, version, arch):
@@ -84,14 +93,17 @@ def setup(names, version, arch):
         raise SystemExit(f"names.py: ARCH must be one of {', '.join(ARCHITECTURES)}, not {arch}")
     named = names["setup"]
     suffix = named["architecture_suffix"][arch]
+    product = names["product"]
     return {
-        "PRODUCT": f"{named['name']} {version}{suffix}",
+        "PRODUCT_NAME": product,
+        "PRODUCT": f"{product} {version}{suffix}",
         "PUBLISHER": names["maker"],
         "ARCH_SUFFIX": suffix,
-        "MENU_FOLDER": f"{named['name']}{suffix}",
+        "MENU_FOLDER": f"{product}{suffix}",
         "MENU_LAUNCHER": named["menu_launcher"],
         "MENU_HELP": named["menu_help"],
         "CONTROL_PROGID": control_progid(),
+        **{f"{part.upper()}_FILE": name for part, name in names["files"].items()},
     }
 
 
@@ -107,6 +119,7 @@ def nsis(names, version, arch):
         defines[entry] += ".lnk"
     lines = ["; Made by shared/names.py from shared/names.json; change that, not this."]
     lines += [f"!define {name} {nsis_text(value)}" for name, value in defines.items()]
+    lines += [f"!define {name} {code}" for name, code in helper_exits(names).items()]
     return "\n".join(lines) + "\n"
 
 

@@ -1,26 +1,28 @@
-// The Windows Installer package's custom actions. RegisterEventSources reads
-// the public property
-// EVENTSOURCES, refuses a bad list before anything is written, and adds
-// temporary rows to the Registry table for every named source the setups'
-// rule gives it (the log names each source it leaves alone, and why): the
-// message file where the key names another, the supported types where it
-// has none. WriteRegistryValues then writes them with the package's other
-// entries, and takes them back if the installation fails. The rows live
-// only in this session: removing the package leaves the sources, as removing
-// the control leaves those it registered. GiveSourcesToOtherControl, when the
-// package is removed, gives the sources that name its control to the other
-// architecture's where that one stays installed.
+// The Windows Installer package's custom actions.
+//  * RegisterEventSources (immediate) reads the public property
+//    EVENTSOURCES, refuses a bad list before anything is written, and adds
+//    temporary rows to the Registry table for every named source the
+//    setups' rule gives it (the log names each source it leaves alone, and
+//    why). WriteRegistryValues then writes them with the package's other
+//    entries, and takes them back if the installation fails. The rows live
+//    only in this session: removing the package leaves the sources, as
+//    removing the control leaves those it registered. Over an installed
+//    Scribbet, where Windows Installer writes the registry only for what it
+//    reinstalls, it asks for the package to be reinstalled (REINSTALL=ALL),
+//    so that the list given is registered and not dropped without a word.
+//  * When the package is removed, GiveSourcesToOtherControl (deferred) gives
+//    the sources that name its control to the other architecture's where
+//    that one stays installed; PrepareGivingSources (immediate, before it)
+//    records what they hold now for TakeBackGivenSources, the rollback
+//    action that puts them back should the removal fail after all.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "event_sources/key_record.h"
-#include "event_sources/repointing.h"
+#include "event_sources/event_sources.h"
 #include "event_sources/source_key.h"
-#include "event_sources/source_plan.h"
-#include "event_sources/source_writing.h"
 #include "installer/sources/source_list.h"
 #include "platform/msi.h"
-#include "platform/process.h"
 #include "platform/wide_text.h"
 #include "scribbet_names.h"
 
@@ -34,6 +36,9 @@ using scribbet::sources::SourcePlan;
 // package is.
 constexpr char16_t kComponent[] = u"" SCRIBBET_MSI_CONTROL_COMPONENT;
 constexpr int kLocalMachineRoot = 2;  // the Registry table's HKEY_LOCAL_MACHINE
+// The rollback action's data, set under its own name (the package's
+// CustomAction table names it so).
+constexpr char16_t kTakeBackAction[] = u"TakeBackGivenSources";
 
 using MsiHandle = platform::unique_msihandle;
 
@@ -42,19 +47,19 @@ void Require(UINT status, const char* what) {
 }
 
 std::u16string Property(MSIHANDLE install, const std::u16string& name) {
-  std::u16string value(64, u'\0');
-  DWORD size = static_cast<DWORD>(value.size());
-  UINT status = platform::MsiGetPropertyW(install, platform::WideArgument(name),
-                                          platform::WideBuffer(value), &size);
-  if (status == ERROR_MORE_DATA) {
-    value.assign(size + 1, u'\0');
-    size = static_cast<DWORD>(value.size());
-    status = platform::MsiGetPropertyW(install, platform::WideArgument(name),
-                                       platform::WideBuffer(value), &size);
+  std::u16string value;
+  for (DWORD size = 64;;) {
+    value.assign(size, u'\0');
+    DWORD length = size;
+    const UINT status = platform::MsiGetPropertyW(install, platform::WideArgument(name),
+                                                  platform::WideBuffer(value), &length);
+    if (status == ERROR_SUCCESS) {
+      value.resize(length);
+      return value;
+    }
+    if (status != ERROR_MORE_DATA) throw std::runtime_error("a property could not be read");
+    size = length + 1;
   }
-  Require(status, "EVENTSOURCES could not be read");
-  value.resize(size);
-  return value;
 }
 
 // The Key, Name and Value columns are formatted text: a bracket or a brace
@@ -89,21 +94,18 @@ void Log(MSIHANDLE install, const std::u16string& text) {
   Message(install, INSTALLMESSAGE_INFO, text);
 }
 
-std::u16string Number(long long value) {
+std::u16string Digits(unsigned long long value) {
   const std::string digits = std::to_string(value);
   return {digits.begin(), digits.end()};
 }
 
 // A value as the Registry table's Value column spells one of its type.
-std::u16string TableValue(DWORD type, const std::u16string& text) {
-  if (type != REG_SZ) throw std::logic_error("a value of a type the rows do not write");
-  return Literal(text);
-}
-std::u16string TableValue(DWORD type, long long number) {
-  if (type != REG_DWORD) throw std::logic_error("a number of a type the rows do not write");
-  std::u16string value = u"#";
-  value += Number(number);
-  return value;
+std::u16string TableValue(const scribbet::sources::SourceValue& value) {
+  switch (value.type) {
+    case REG_SZ: return Literal(value.text);
+    case REG_DWORD: return u"#" + Digits(value.number);
+    default: throw std::logic_error("a value of a type the rows do not write");
+  }
 }
 
 struct Row {
@@ -137,20 +139,28 @@ void InsertRows(MSIHANDLE install, const std::vector<Row>& rows) {
 // The rows for the sources to write: the values a setup writes, as the
 // Registry table spells them, where the key does not hold them already.
 std::vector<Row> RowsFor(const std::vector<std::u16string>& names) {
-  const std::u16string_view file = scribbet::EventMessageFileFor(platform::RunsUnderWow64());
-  const std::u16string messageFile = TableValue(scribbet::kMessageFileType, std::u16string(file));
-  const std::u16string types =
-      TableValue(scribbet::kTypesSupportedType, scribbet::kTypesSupported);
   std::vector<Row> rows;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const std::u16string id = u"ScribbetEventSource" + Number(static_cast<long long>(i) + 1);
-    const std::u16string path = scribbet::kSourceKeyPrefix + names[i];
-    const auto writes = scribbet::sources::WritesFor(scribbet::sources::RecordKey(path).values, file);
-    const std::u16string key = Literal(path);
-    if (writes.messageFile) rows.push_back({id + u"File", key, scribbet::kMessageFileValue, messageFile});
-    if (writes.types) rows.push_back({id + u"Types", key, scribbet::kTypesSupportedValue, types});
+    const std::u16string id = u"ScribbetEventSource" + Digits(i + 1);
+    const std::u16string key = Literal(scribbet::SourceKeyPath(names[i]));
+    for (const auto& value : scribbet::sources::ValuesToWrite(names[i], scribbet::EventMessageFile()))
+      rows.push_back({id + (value.type == REG_SZ ? u"File" : u"Types"), key, value.name, TableValue(value)});
   }
   return rows;
+}
+
+// Over an installed Scribbet, without REINSTALL, Windows Installer would
+// reinstall nothing, and so write none of the rows.
+void ReinstallForRows(MSIHANDLE install) {
+  if (Property(install, u"Installed").empty() || !Property(install, u"REINSTALL").empty()) return;
+  Require(platform::MsiSetPropertyW(install, L"REINSTALL", L"ALL"), "REINSTALL could not be set");
+  Log(install, u"Scribbet is installed already: it is reinstalled (REINSTALL=ALL), so that the "
+               u"event sources named in EVENTSOURCES are registered.");
+}
+
+std::u16string Narrowed(const char* text) {
+  const std::string what = text;
+  return {what.begin(), what.end()};
 }
 
 }  // namespace
@@ -161,14 +171,31 @@ extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE i
         scribbet::sources::PlanSources(ParseSourceList(Property(install, u"EVENTSOURCES")));
     for (const auto& [name, lookup] : plan.leftAlone)
       Log(install, scribbet::sources::LeftAloneText(name, lookup));
-    InsertRows(install, RowsFor(plan.toWrite));
+    const std::vector<Row> rows = RowsFor(plan.toWrite);
+    if (!rows.empty()) ReinstallForRows(install);
+    InsertRows(install, rows);
     return ERROR_SUCCESS;
   } catch (const SourceListError& error) {
     Report(install, error.message() + u" Nothing was installed.");
   } catch (const std::exception& error) {
-    const std::string what = error.what();
-    Report(install, u"The event sources could not be prepared: " +
-                        std::u16string(what.begin(), what.end()) + u". Nothing was installed.");
+    Report(install, u"The event sources could not be prepared: " + Narrowed(error.what()) +
+                        u". Nothing was installed.");
+  } catch (...) {
+  }
+  return ERROR_INSTALL_FAILURE;
+}
+
+// Immediate, with the installing user's rights, which suffice to read.
+extern "C" __declspec(dllexport) UINT __stdcall PrepareGivingSources(MSIHANDLE install) noexcept {
+  try {
+    const std::u16string takeBack = scribbet::sources::TakeBackOfGivingSources();
+    Require(platform::MsiSetPropertyW(install, platform::WideArgument(kTakeBackAction),
+                                      platform::WideArgument(takeBack)),
+            "the sources' record could not be kept");
+    return ERROR_SUCCESS;
+  } catch (const std::exception& error) {
+    Report(install, u"The event sources of Scribbet could not be read: " + Narrowed(error.what()) +
+                        u". Nothing was removed.");
   } catch (...) {
   }
   return ERROR_INSTALL_FAILURE;
@@ -188,4 +215,17 @@ extern "C" __declspec(dllexport) UINT __stdcall GiveSourcesToOtherControl(MSIHAN
   } catch (...) {
   }
   return ERROR_INSTALL_FAILURE;
+}
+
+// Rollback: the sources as PrepareGivingSources found them. What cannot be
+// put back is said; a rollback's own result changes nothing.
+extern "C" __declspec(dllexport) UINT __stdcall TakeBackGivenSources(MSIHANDLE install) noexcept {
+  try {
+    const auto notTakenBack = scribbet::sources::TakeBack(Property(install, u"CustomActionData"));
+    for (const auto& name : notTakenBack)
+      Log(install, u"The event source \"" + name + u"\" could not be put back as it was.");
+  } catch (...) {
+    Log(install, u"The event sources given to the other Scribbet control could not be put back.");
+  }
+  return ERROR_SUCCESS;
 }

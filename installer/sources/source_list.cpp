@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/ansi.h"
+#include "platform/letter_case.h"
 
 namespace scribbet::setup {
 
@@ -19,18 +20,6 @@ std::u16string_view Trimmed(std::u16string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// Letter case as the registry ignores it in key names; letters beyond
-// Latin-1 are compared as they stand.
-char16_t Folded(char16_t c) {
-  if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
-  return c;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char16_t x, char16_t y) { return Folded(x) == Folded(y); });
 }
 
 std::u16string Number(std::size_t n) {
@@ -71,7 +60,7 @@ void Check(std::u16string_view name) {
                      u" characters, and the name of a registry key may have at most " +
                      Number(kMaxKeyNameLength) + u".");
   for (std::u16string_view log : kLogNames)
-    if (SameName(name, log))
+    if (platform::SameLetters(name, log))
       Refuse(name, u"it is the name of the " + std::u16string(log) + u" log.");
   const auto lost = FirstLost(name);
   if (lost != std::u16string_view::npos)
@@ -94,7 +83,7 @@ std::vector<std::u16string> ParseSourceList(std::u16string_view list) {
                             u"): name a source between every two \";\".");
     Check(name);
     if (std::none_of(names.begin(), names.end(),
-                     [&](const std::u16string& known) { return SameName(known, name); }))
+                     [&](const std::u16string& known) { return platform::SameLetters(known, name); }))
       names.emplace_back(name);
     if (end == list.size()) break;
     start = end + 1;

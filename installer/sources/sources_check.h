@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "event_sources/source_plan.h"
-#include "event_sources/source_registration.h"
+#include "event_sources/event_sources.h"
 
 namespace scribbet::setup {
 
@@ -20,8 +19,9 @@ struct SourcesCheck {
   std::vector<std::u16string> unwritable;
 };
 
-// Raises SourceListError for a list refused.
-SourcesCheck CheckSources(std::u16string_view list);
+// The check for writing with MESSAGE_FILE. Raises SourceListError for a
+// list refused.
+SourcesCheck CheckSources(std::u16string_view list, std::u16string_view messageFile);
 
 // Setup's registration: the check made again (the machine may have changed
 // since Setup started), then, when every key to be written may be written,

@@ -31,10 +31,12 @@ void FailFunction(const std::string& function, DWORD status);
 void HealFunction(const std::string& function);
 // One call fails, as FailFunction makes every call fail: the one after
 // CALLS_BEFORE more calls of the function; the others work. A fault that
-// comes and goes, as a registry that is full for a moment.
+// comes and goes, as a registry that is full for a moment. Several may be
+// asked for, of one function or of others: each counts from when it was.
+// The function "*" counts the calls of every simulated function.
 void FailOneCall(const std::string& function, int callsBefore, DWORD status);
-// Whether a failure FailOneCall asked for has not come about yet.
-bool OneCallFailurePending();
+// How many of the failures FailOneCall asked for have not come about yet.
+std::size_t OneCallFailuresPending();
 // The entry point can no longer be bound: calls raise a BindingError.
 //   sim::RemoveEntryPoint(PLATFORM_ENTRY_POINT(kKernel32, GlobalFree));
 void RemoveEntryPoint(EntryPoint entryPoint);

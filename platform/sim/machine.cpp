@@ -63,13 +63,19 @@ DWORD Enter(Machine& m, EntryPoint entryPoint) {
   m.calls.emplace_back(entryPoint.name);
   if (m.removedEntryPoints.count({entryPoint.library, entryPoint.name}))
     throw BindingError(ErrorNumber::EntryPointNotFound, entryPoint.library, entryPoint.name);
-  if (auto once = m.failingOnce.find(entryPoint.name); once != m.failingOnce.end()) {
-    if (once->second.callsBefore-- == 0) {
-      const DWORD status = once->second.status;
-      m.failingOnce.erase(once);
-      m.lastError = status;
-      return status;
+  DWORD once = 0;
+  for (auto failure = m.failingOnce.begin(); failure != m.failingOnce.end();) {
+    const bool counts = failure->first == entryPoint.name || failure->first == "*";
+    if (counts && failure->second.callsBefore-- == 0) {
+      if (!once) once = failure->second.status;
+      failure = m.failingOnce.erase(failure);
+    } else {
+      ++failure;
     }
+  }
+  if (once) {
+    m.lastError = once;
+    return once;
   }
   const auto failing = m.failingFunctions.find(entryPoint.name);
   if (failing == m.failingFunctions.end()) return 0;
@@ -116,9 +122,9 @@ void FailFunction(const std::string& function, DWORD status) {
 }
 void HealFunction(const std::string& function) { Lock()->failingFunctions.erase(function); }
 void FailOneCall(const std::string& function, int callsBefore, DWORD status) {
-  Lock()->failingOnce[function] = {callsBefore, status};
+  Lock()->failingOnce.push_back({function, {callsBefore, status}});
 }
-bool OneCallFailurePending() { return !Lock()->failingOnce.empty(); }
+std::size_t OneCallFailuresPending() { return Lock()->failingOnce.size(); }
 DWORD LastError() { return Lock()->lastError; }
 void SetLastError(DWORD status) { Lock()->lastError = status; }
 

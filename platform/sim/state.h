@@ -71,7 +71,7 @@ struct Machine {
     int callsBefore;
     DWORD status;
   };
-  std::map<std::string, OneFailure> failingOnce;
+  std::vector<std::pair<std::string, OneFailure>> failingOnce;  // in the order asked for
   std::set<std::pair<std::string, std::string>> removedEntryPoints;
   std::map<std::u16string, REGSAM, RegistryNameLess> keyRights;
   int registryWritesLeft = -1;  // no limit

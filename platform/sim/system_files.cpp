@@ -15,18 +15,32 @@ std::u16string Wide(const std::string& ascii) { return {ascii.begin(), ascii.end
 
 }  // namespace
 
+// The variables a setup meets in a message file's name, "%SystemRoot%" and
+// "%windir%", named in any case, as Windows takes a variable's name; any
+// other stays as it stands.
 DWORD ExpandEnvironmentStringsW(LPCWSTR source, LPWSTR destination, DWORD size) {
   auto m = sim::Lock();
   if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, ExpandEnvironmentStringsW))) return 0;
-  std::u16string text = source ? source : u"";
-  const std::u16string variable = u"%SystemRoot%";
-  for (std::size_t at = 0; (at = text.find(variable, at)) != std::u16string::npos;) {
-    const std::u16string root = Wide(m->windowsDirectory);
-    text.replace(at, variable.size(), root);
-    at += root.size();
+  const std::u16string text = source ? source : u"";
+  std::u16string expanded;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto open = text.find(u'%', at), close = text.find(u'%', open + 1);
+    if (open == std::u16string::npos || close == std::u16string::npos) {
+      expanded += text.substr(at);
+      break;
+    }
+    const std::u16string name = sim::RegistryFolded(text.substr(open + 1, close - open - 1));
+    expanded += text.substr(at, open - at);
+    if (name == u"SYSTEMROOT" || name == u"WINDIR") {
+      expanded += Wide(m->windowsDirectory);
+      at = close + 1;
+    } else {
+      expanded += u'%';
+      at = open + 1;
+    }
   }
-  const auto needed = static_cast<DWORD>(text.size() + 1);
-  if (destination && size >= needed) std::memcpy(destination, text.c_str(), needed * sizeof(char16_t));
+  const auto needed = static_cast<DWORD>(expanded.size() + 1);
+  if (destination && size >= needed) std::memcpy(destination, expanded.c_str(), needed * sizeof(char16_t));
   return needed;
 }
 

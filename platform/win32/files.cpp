@@ -18,4 +18,8 @@ BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAP
   return PLATFORM_BIND(kKernel32, WriteFile)(file, data, size, written, overlapped);
 }
 
+BOOL ReadFile(HANDLE file, LPVOID data, DWORD size, LPDWORD read, LPOVERLAPPED overlapped) {
+  return PLATFORM_BIND(kKernel32, ReadFile)(file, data, size, read, overlapped);
+}
+
 }  // namespace platform

@@ -8,6 +8,10 @@ UINT MsiGetPropertyW(MSIHANDLE install, LPCWSTR name, LPWSTR value, LPDWORD size
   return PLATFORM_BIND(kMsi, MsiGetPropertyW)(install, name, value, size);
 }
 
+UINT MsiSetPropertyW(MSIHANDLE install, LPCWSTR name, LPCWSTR value) {
+  return PLATFORM_BIND(kMsi, MsiSetPropertyW)(install, name, value);
+}
+
 MSIHANDLE MsiGetActiveDatabase(MSIHANDLE install) {
   return PLATFORM_BIND(kMsi, MsiGetActiveDatabase)(install);
 }

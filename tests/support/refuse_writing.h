@@ -11,8 +11,9 @@
 
 namespace testing_support {
 
-// The status of the first step that failed, or ERROR_SUCCESS.
-inline DWORD RefuseWriting(HKEY root, const wchar_t* path) {
+// Everyone gets RIGHTS on the key, and no one more. The status of the first
+// step that failed, or ERROR_SUCCESS.
+inline DWORD SetEveryonesRights(HKEY root, const wchar_t* path, DWORD rights) {
   HKEY key = nullptr;
   LONG status = ::RegOpenKeyExW(root, path, 0, WRITE_DAC, &key);
   if (status != ERROR_SUCCESS) return static_cast<DWORD>(status);
@@ -24,7 +25,7 @@ inline DWORD RefuseWriting(HKEY root, const wchar_t* path) {
     return static_cast<DWORD>(status);
   }
   EXPLICIT_ACCESSW access{};
-  access.grfAccessPermissions = KEY_READ | DELETE | WRITE_DAC;
+  access.grfAccessPermissions = rights;
   access.grfAccessMode = SET_ACCESS;
   access.grfInheritance = NO_INHERITANCE;
   access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
@@ -41,6 +42,10 @@ inline DWORD RefuseWriting(HKEY root, const wchar_t* path) {
   ::FreeSid(everyone);
   ::RegCloseKey(key);
   return result;
+}
+
+inline DWORD RefuseWriting(HKEY root, const wchar_t* path) {
+  return SetEveryonesRights(root, path, KEY_READ | DELETE | WRITE_DAC);
 }
 
 }  // namespace testing_support

@@ -2,7 +2,7 @@
 // architecture's where that one stays installed: an event viewer then still
 // finds their entries' text. The file system and the 32-bit processes of a
 // 64-bit Windows are the simulated machine's alone.
-#include "event_sources/repointing.h"
+#include "event_sources/event_sources.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ SIMULATED_TEST(Repointing, GivesTheSourcesOfTheControlRemovedToTheOneThatStays) 
     // Two sources of the control removed, one of the other control, one of
     // another program's.
     const std::u16string first = u"First", second = u"Second", kept = u"Kept", foreign = u"Foreign";
-    const auto key = [](const std::u16string& name) { return scribbet::kSourceKeyPrefix + name; };
+    const auto key = [](const std::u16string& name) { return scribbet::SourceKeyPath(name); };
     for (const auto& name : {first, second}) {
       StoreValue(key(name), u"EventMessageFile", removed.type, removed.bytes);
       StoreValue(key(name), u"TypesSupported", REG_DWORD, Number(3).bytes);

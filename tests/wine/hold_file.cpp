@@ -1,8 +1,10 @@
 // Holds a file the way a running program holds its own image: open for
-// reading, shared for reading only, so nobody may write or delete it. The
-// installer tests use it to put Scribbet's files in use.
+// reading, shared for reading only, so nobody may write or delete it; or,
+// with --share-writing, as a viewer holds a file it reads: shared for
+// reading and writing, so it may be written but not deleted. The installer
+// tests use it to put Scribbet's files in use.
 //
-//   hold_file FILE HOLDING-MARKER RELEASE-MARKER
+//   hold_file [--share-writing] FILE HOLDING-MARKER RELEASE-MARKER
 //
 // Creates HOLDING-MARKER once the file is held and lets go when
 // RELEASE-MARKER appears (or after ten minutes, so a broken test cannot
@@ -10,13 +12,20 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+  DWORD share = FILE_SHARE_READ;
+  if (argc == 5 && std::strcmp(argv[1], "--share-writing") == 0) {
+    share |= FILE_SHARE_WRITE;
+    ++argv;
+    --argc;
+  }
   if (argc != 4) {
-    std::fprintf(stderr, "usage: hold_file FILE HOLDING-MARKER RELEASE-MARKER\n");
+    std::fprintf(stderr, "usage: hold_file [--share-writing] FILE HOLDING-MARKER RELEASE-MARKER\n");
     return 2;
   }
-  HANDLE held = ::CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE held = ::CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (held == INVALID_HANDLE_VALUE) {
     std::fprintf(stderr, "hold_file: cannot open %s (error %lu)\n", argv[1], ::GetLastError());

@@ -33,15 +33,24 @@ run_setup() {
 
 # run_helper EXPECTED-STATUS MODE COMMAND-LINE: Setup's helper of this build,
 # started as Setup starts it, with COMMAND-LINE as Setup's own; its report
-# goes to $work/report.txt (helper_report reads it).
+# goes to $work/report.txt (helper_report reads it), what a run changed to
+# $work/take-back.txt, where the next "takeback" finds it.
 run_helper() {
   local expected=$1 status=0
   rm -f "$work/report.txt"
   SCRIBBET_SETUP_COMMAND_LINE=$3 SCRIBBET_SOURCES_REPORT=$(winpath "$work/report.txt") \
+    SCRIBBET_SOURCES_TAKE_BACK=$(winpath "$work/take-back.txt") \
     wine "$bin/RegisterSources.exe" "$2" </dev/null >/dev/null 2>&1 || status=$?
   ok '[ "$status" -eq "$expected" ]' "helper $2 on '${3:0:80}' exits with $expected (got $status)"
 }
 helper_report() { [ ! -f "$work/report.txt" ] || iconv -f UTF-16LE -t UTF-8 "$work/report.txt"; }
+
+# at_prompt LINE: the command to run LINE as typed at a command prompt, from
+# a batch file (Wine's cmd /c would get LINE's quotes escaped).
+at_prompt() {
+  printf '@%s\r\n@exit /b %%errorlevel%%\r\n' "$1" >"$WINEPREFIX/drive_c/prompt.bat"
+  printf '%s\n' cmd /c 'C:\prompt.bat'
+}
 
 # uninstall EXPECTED-STATUS: the installed uninstaller, run from a copy as
 # NSIS runs itself, waiting for it to finish. "_?=" must reach it unquoted,
@@ -226,23 +235,26 @@ check_sources_written() {
   check_foreign_untouched
 }
 
-# A source of Scribbet's whose key refuses writing ($locker: lock_key): a run
-# that names it is refused before it changes anything.
+# A source of Scribbet's whose key refuses writing ($locker: lock_key) and
+# names the other architecture's control, which a setup would change: a run
+# that names it is refused before it changes anything. (One that says
+# already what the setup writes is left alone, whatever its rights.)
 locked_source="Locked Name"
-locked_values=$'EventMessageFile REG_SZ %SystemRoot%\\System32\\Scribbet.ocx\nTypesSupported REG_DWORD 0x5'
 locked_list="First Name;$categories_source;$locked_source"
-add_locked_source() {
-  wine reg add "$sources_key\\$locked_source" /v EventMessageFile /t REG_SZ \
-    /d '%SystemRoot%\System32\Scribbet.ocx' /f $REG_VIEW </dev/null >/dev/null 2>&1
-  wine reg add "$sources_key\\$locked_source" /v TypesSupported /t REG_DWORD /d 5 /f $REG_VIEW \
-    </dev/null >/dev/null 2>&1
-  ok 'wine "$locker" "${sources_key#HKLM\\}\\$locked_source" >/dev/null 2>&1' "the key '$locked_source' locked"
-  ok '! wine reg add "$sources_key\\$locked_source" /v Probe /t REG_SZ /d x /f $REG_VIEW >/dev/null 2>&1' \
-     "the key '$locked_source' refuses writing"
+locked_values() { printf 'EventMessageFile REG_SZ %s\nTypesSupported REG_DWORD 0x5\n' "$other_message_file"; }
+# lock_source NAME FILE: NAME's key names FILE, has types 5, and refuses writing.
+lock_source() {
+  local source=$1
+  wine reg add "$sources_key\\$source" /v EventMessageFile /t REG_SZ /d "$2" /f $REG_VIEW </dev/null >/dev/null 2>&1
+  wine reg add "$sources_key\\$source" /v TypesSupported /t REG_DWORD /d 5 /f $REG_VIEW </dev/null >/dev/null 2>&1
+  ok 'wine "$locker" "${sources_key#HKLM\\}\\$source" >/dev/null 2>&1' "the key '$source' locked"
+  ok '! wine reg add "$sources_key\\$source" /v Probe /t REG_SZ /d x /f $REG_VIEW >/dev/null 2>&1' \
+     "the key '$source' refuses writing"
 }
+add_locked_source() { lock_source "$locked_source" "$other_message_file"; }
 check_nothing_written() {
   ok '! reg_has_key "$sources_key\\First Name"' "no key for the new source 'First Name'"
-  ok '[ "$(source_values "$locked_source")" = "$locked_values" ]' \
+  ok '[ "$(source_values "$locked_source")" = "$(locked_values)" ]' \
      "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))"
   check_foreign_untouched
 }

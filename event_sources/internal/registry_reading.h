@@ -46,10 +46,8 @@ std::vector<Value> ValuesOf(HKEY key, const std::u16string& path);
 // another type.
 std::u16string TextOf(const Value& value);
 
-// Whether two names are one to the registry, which ignores the case of
-// letters. Used for the fixed names this code compares (Scribbet's message
-// files), all of them ASCII.
-bool SameAsciiName(std::u16string_view a, std::u16string_view b);
+// The value of that name (compared as the registry compares names), if any.
+const Value* Named(const std::vector<Value>& values, std::u16string_view name);
 
 // A path below HKEY_LOCAL_MACHINE: the parts joined by backslashes.
 std::u16string KeyPath(std::u16string_view parent, std::u16string_view name);

@@ -1,8 +1,9 @@
-#include "event_sources/registry_reading.h"
+#include "event_sources/internal/registry_reading.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "platform/letter_case.h"
 #include "platform/wide_text.h"
 
 namespace scribbet::sources {
@@ -65,13 +66,10 @@ std::u16string TextOf(const Value& value) {
   return text;
 }
 
-bool SameAsciiName(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
+const Value* Named(const std::vector<Value>& values, std::u16string_view name) {
+  for (const Value& value : values)
+    if (platform::SameLetters(value.name, name)) return &value;
+  return nullptr;
 }
 
 std::u16string KeyPath(std::u16string_view parent, std::u16string_view name) {

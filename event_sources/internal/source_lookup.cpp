@@ -1,29 +1,30 @@
-#include "event_sources/source_lookup.h"
+#include "event_sources/internal/source_lookup.h"
 
 #include <vector>
 
-#include "event_sources/registry_reading.h"
+#include "event_sources/internal/control_file.h"
+#include "event_sources/internal/registry_reading.h"
 #include "event_sources/source_key.h"
+#include "platform/letter_case.h"
 
 namespace scribbet::sources {
 
 namespace {
 
 // Whether the source's key under Application names a Scribbet control as
-// its message file. Any other key is another program's, one with nothing
-// in it too: it is there, and who made it cannot be told.
+// its message file, in whatever spelling. Any other key is another
+// program's, one with nothing in it too: it is there, and who made it cannot
+// be told.
 Lookup ApplicationKey(const std::u16string& path) {
   platform::unique_hkey key;
   const LONG opened = OpenKey(path, KEY_QUERY_VALUE, key);
   if (opened == ERROR_FILE_NOT_FOUND) return {Standing::Free, {}};
   if (opened != ERROR_SUCCESS) return {Standing::Unreadable, path};
   try {
-    for (const Value& value : ValuesOf(key.get(), path)) {
-      if (!SameAsciiName(value.name, kMessageFileValue)) continue;
-      const std::u16string file = TextOf(value);
+    const std::vector<Value> values = ValuesOf(key.get(), path);
+    if (const Value* file = Named(values, kMessageFileValue))
       for (std::u16string_view ours : {EventMessageFileFor(false), EventMessageFileFor(true)})
-        if (SameAsciiName(file, ours)) return {Standing::Scribbet, file};
-    }
+        if (NamesFile(TextOf(*file), ours)) return {Standing::Scribbet, TextOf(*file)};
   } catch (const RegistryError& error) {
     return {Standing::Unreadable, error.path()};
   }
@@ -51,9 +52,9 @@ Lookup LookUp(const std::u16string& name) {
   };
   if (exists(KeyPath(logsPath, name))) return {Standing::LogName, {}};
   for (const std::u16string& log : logNames)
-    if (!SameAsciiName(log, kApplicationLog) && exists(KeyPath(KeyPath(logsPath, log), name)))
+    if (!platform::SameLetters(log, kApplicationLog) && exists(KeyPath(KeyPath(logsPath, log), name)))
       return {Standing::OtherLog, log};
-  return ApplicationKey(KeyPath(kApplicationSources, name));
+  return ApplicationKey(SourceKeyPath(name));
 }
 
 }  // namespace scribbet::sources

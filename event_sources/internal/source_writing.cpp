@@ -1,6 +1,6 @@
-#include "event_sources/source_writing.h"
+#include "event_sources/internal/source_writing.h"
 
-#include "event_sources/registry_reading.h"
+#include "event_sources/internal/control_file.h"
 #include "event_sources/source_key.h"
 #include "platform/wide_text.h"
 
@@ -20,24 +20,29 @@ void Set(HKEY key, const std::u16string& path, const char16_t* name, DWORD type,
 }  // namespace
 
 SourceKeyWrites WritesFor(const std::vector<Value>& values, std::u16string_view messageFile) {
-  SourceKeyWrites writes{true, true};
-  for (const Value& value : values) {
-    if (SameAsciiName(value.name, kTypesSupportedValue)) writes.types = false;
-    if (SameAsciiName(value.name, kMessageFileValue))
-      writes.messageFile =
-          value.type != kMessageFileType || !SameAsciiName(TextOf(value), messageFile);
-  }
-  return writes;
+  const Value* file = Named(values, kMessageFileValue);
+  return {!file || file->type != kMessageFileType || !NamesFile(TextOf(*file), messageFile),
+          !Named(values, kTypesSupportedValue)};
+}
+
+std::vector<Value> SourceKeyValues(const std::u16string& name) {
+  const std::u16string path = SourceKeyPath(name);
+  platform::unique_hkey key;
+  const LONG opened = OpenKey(path, KEY_QUERY_VALUE, key);
+  if (opened == ERROR_FILE_NOT_FOUND) return {};
+  if (opened != ERROR_SUCCESS) throw RegistryError(opened, path);
+  return ValuesOf(key.get(), path);
 }
 
 void WriteSourceKey(const std::u16string& name, std::u16string_view messageFile) {
-  const std::u16string path = KeyPath(kApplicationSources, name);
+  const SourceKeyWrites writes = WritesFor(SourceKeyValues(name), messageFile);
+  if (!writes.any()) return;
+  const std::u16string path = SourceKeyPath(name);
   platform::unique_hkey key;
   const LONG created = platform::KeepIfOpened(
       key, platform::RegCreateKeyExW(HKEY_LOCAL_MACHINE, platform::WideArgument(path), 0, nullptr,
                                      REG_OPTION_NON_VOLATILE, kWriting, nullptr, key.put(), nullptr));
   if (created != ERROR_SUCCESS) throw RegistryError(created, path);
-  const SourceKeyWrites writes = WritesFor(ValuesOf(key.get(), path), messageFile);
   if (writes.messageFile) {
     const std::u16string file(messageFile);
     Set(key.get(), path, kMessageFileValue, kMessageFileType, file.c_str(),
@@ -50,9 +55,13 @@ void WriteSourceKey(const std::u16string& name, std::u16string_view messageFile)
   }
 }
 
-bool CanWriteSourceKey(const std::u16string& name) {
-  // A key that is missing is created below the nearest key that is there.
-  std::u16string path = KeyPath(kApplicationSources, name);
+bool CanWriteSourceKey(const std::u16string& name, std::u16string_view messageFile) {
+  try {
+    if (!WritesFor(SourceKeyValues(name), messageFile).any()) return true;
+  } catch (const RegistryError&) {
+    return false;
+  }
+  std::u16string path = SourceKeyPath(name);
   REGSAM rights = kWriting;
   for (;;) {
     platform::unique_hkey key;
@@ -61,7 +70,7 @@ bool CanWriteSourceKey(const std::u16string& name) {
     if (path.empty()) return false;
     const auto cut = path.rfind(u'\\');
     path.resize(cut == std::u16string::npos ? 0 : cut);
-    rights = KEY_CREATE_SUB_KEY;
+    rights = KEY_CREATE_SUB_KEY | kWriting;
   }
 }
 
