@@ -220,6 +220,12 @@ bad_source_lists=(
 good_source_list=" Billing ;Nightly Backup;billing;$foreign_source;$categories_source;$system_source;$own_log"
 good_sources=("Billing" "Nightly Backup")
 
+# add_source_naming NAME FILE: a source whose message file is FILE.
+add_source_naming() {
+  wine reg add "$sources_key\\$1" /v EventMessageFile /t REG_SZ /d "$2" /f $REG_VIEW </dev/null >/dev/null 2>&1
+  wine reg add "$sources_key\\$1" /v TypesSupported /t REG_DWORD /d 7 /f $REG_VIEW </dev/null >/dev/null 2>&1
+}
+
 # check_registered NAME...: each registered as a setup registers it.
 check_registered() {
   local name
