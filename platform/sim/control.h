@@ -33,7 +33,8 @@ void HealFunction(const std::string& function);
 // CALLS_BEFORE more calls of the function; the others work. A fault that
 // comes and goes, as a registry that is full for a moment. Several may be
 // asked for, of one function or of others: each counts from when it was.
-// The function "*" counts the calls of every simulated function.
+// The function "*" counts the calls of every simulated function but those
+// that release a handle (RegCloseKey, CloseHandle ...).
 void FailOneCall(const std::string& function, int callsBefore, DWORD status);
 // How many of the failures FailOneCall asked for have not come about yet.
 std::size_t OneCallFailuresPending();
