@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/process.h"
+#include "scribbet_names.h"
 
 namespace bench {
 
@@ -45,7 +46,7 @@ Registration::~Registration() { CallEntry(module_.get(), "DllUnregisterServer");
 
 std::wstring ControlPath() {
   const std::u16string folder = platform::ProgramFolder();
-  return std::wstring(folder.begin(), folder.end()) + L"\\..\\bin\\Scribbet.ocx";
+  return std::wstring(folder.begin(), folder.end()) + L"\\..\\bin\\" SCRIBBET_CONTROL_FILE;
 }
 
 scribbet::com::ComPtr<_Scribbet> CreateControl() {

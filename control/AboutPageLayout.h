@@ -2,7 +2,7 @@
 // the page, in keyboard order.
 #pragma once
 
-#include "shared/twips.h"
+#include "windowing/twips.h"
 
 namespace scribbet {
 

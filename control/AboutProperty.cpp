@@ -7,8 +7,7 @@
 #include "platform/ansi.h"
 #include "platform/process.h"
 #include "platform/ui.h"
-#include "shared/maker.h"
-#include "shared/url_handler.h"
+#include "url_handler/url_handler.h"
 
 namespace scribbet {
 
@@ -35,7 +34,7 @@ std::u16string AboutText() {
 std::u16string MakerContactLines() {
   std::u16string lines(kMakerPostalAddress);
   lines += kLineBreak;
-  lines += kMakerWebAddress;
+  lines += u"" SCRIBBET_MAKER_WEB_ADDRESS;
   lines += u"   ";
   lines += kMakerEmailAddress;
   lines += kLineBreak;
@@ -46,7 +45,7 @@ std::u16string VisitCorvennaCommandLine(const std::u16string& windowsDirectory) 
   // The directory part is never empty: without the Windows directory it is
   // "\system32\", a path from the root of the current drive. Such a path
   // starts no search, so no program of that name elsewhere is started.
-  return *UrlHandlerCommandLine(windowsDirectory + kSystem32Part, kMakerWebAddress);
+  return *UrlHandlerCommandLine(windowsDirectory + kSystem32Part, u"" SCRIBBET_MAKER_WEB_ADDRESS);
 }
 
 PixelRect AboutPageSize(int dotsPerInch) { return ToPixels(kAboutPageSurface, dotsPerInch); }

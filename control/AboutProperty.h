@@ -11,7 +11,7 @@
 #include "control/Reghack.h"
 #include "platform/handles.h"
 #include "scribbet_names.h"
-#include "shared/twips.h"
+#include "windowing/twips.h"
 
 namespace scribbet {
 
@@ -24,8 +24,8 @@ inline constexpr char16_t kAboutParagraph[] =
     u"with its own message file, so the Event Viewer shows your messages in full. The "
     u"control is invisible at run time and needs no set-up of its own.";
 
-inline constexpr char16_t kMakerPostalAddress[] = u"14 Rookery Lane, Eastwick, ME 04999, USA";
-inline constexpr char16_t kMakerEmailAddress[] = u"info@corvenna.example";
+inline constexpr char16_t kMakerPostalAddress[] = u"" SCRIBBET_MAKER_POSTAL_ADDRESS;
+inline constexpr char16_t kMakerEmailAddress[] = u"" SCRIBBET_MAKER_EMAIL_ADDRESS;
 
 inline constexpr char kVisitCorvennaCaption[] = "&Visit " SCRIBBET_MAKER_SHORT_NAME " Online";
 

@@ -1,7 +1,7 @@
 // The page's surface inside the property frame: its window class, its
 // controls placed from the design in twips, their colours, and the window
 // procedure that turns the button's click into its event handler.
-#include "shared/owned_window.h"
+#include "windowing/owned_window.h"
 #include "control/AboutPageLayout.h"
 #include "control/AboutProperty.h"
 #include "platform/ansi.h"
@@ -117,7 +117,7 @@ LRESULT AboutProperty::ControlColours(HDC dc, HWND control) {
 
 LRESULT CALLBACK AboutProperty::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                         LPARAM lParam) {
-  return shared::OwnedWindowProcedure<AboutProperty, &AboutProperty::OnMessage>(
+  return windowing::OwnedWindowProcedure<AboutProperty, &AboutProperty::OnMessage>(
       window, message, wParam, lParam);
 }
 

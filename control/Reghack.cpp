@@ -7,6 +7,7 @@
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/handles.h"
+#include "platform/whole_text.h"
 
 namespace scribbet {
 
@@ -49,15 +50,10 @@ std::int32_t StatusForError(std::exception_ptr error) {
 // the length the call returns, and that many bytes back as text. A directory
 // too long for the buffer is asked for again with the size the call named.
 std::u16string QueryDirectory(UINT (*query)(LPSTR, UINT), UINT bufferSize) {
-  std::string buffer(bufferSize, '\0');
-  UINT length = query(buffer.data(), bufferSize);
-  if (length >= bufferSize) {
-    buffer.assign(length, '\0');
-    const UINT needed = length;
-    length = query(buffer.data(), needed);
-    if (length >= needed) return {};
-  }
-  return platform::FromAnsi(std::string_view(buffer.data(), length));
+  const auto directory = platform::AskedText<char>(bufferSize, [&](char* buffer, DWORD size) {
+    return platform::NeededFrom(query(buffer, size), size);
+  });
+  return platform::FromAnsi(directory.value_or(""));
 }
 
 }  // namespace

@@ -28,8 +28,9 @@ class Reghack {
 
   // The operations in the order of the class's method table. SetKeyValue and
   // GetKeyValue call SetValueEx and QueryValueEx through this table. OpenKey,
-  // DeleteKey, DeleteKeyValue and DeNullString complete the class for its
-  // callers; nothing in the control needs them.
+  // DeleteKey and DeNullString complete the class for its callers; the
+  // control calls DeleteKeyValue only to take back a registration it could
+  // not finish (RegisterAppSource).
   virtual std::int32_t CreateNewKey(const std::u16string& sNewKeyName,
                                     std::int32_t lPredefinedKey);
   virtual void SetKeyValue(const std::u16string& sKeyName, const std::u16string& sValueName,

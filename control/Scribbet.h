@@ -10,13 +10,14 @@
 #include <string_view>
 
 #include "control/Reghack.h"
-#include "event_sources/source_key.h"
 #include "control/clsSupport.h"
+#include "event_sources/source_key.h"
+#include "scribbet_names.h"
 
 namespace scribbet {
 
 // The application title: the default event-source name.
-inline constexpr char16_t kApplicationTitle[] = u"Scribbet";
+inline constexpr char16_t kApplicationTitle[] = u"" SCRIBBET_PRODUCT;
 
 // The event identifier of every entry: message 1 of the control's table.
 inline constexpr DWORD kEventId = 1;

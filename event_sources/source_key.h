@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/types.h"
+#include "scribbet_names.h"
 
 namespace scribbet {
 
@@ -36,13 +37,13 @@ inline std::u16string SourceKeyPath(std::u16string_view name) {
 // in the system directory, where a viewer looks for message 1.
 inline constexpr char16_t kMessageFileValue[] = u"EventMessageFile";
 inline constexpr DWORD kMessageFileType = REG_SZ;
-inline constexpr char16_t kEventMessageFile[] = u"%SystemRoot%\\System32\\Scribbet.ocx";
+inline constexpr char16_t kEventMessageFile[] = u"%SystemRoot%\\System32\\" SCRIBBET_CONTROL_FILE;
 // The same for the 32-bit control on 64-bit Windows. It lives in the 32-bit
 // system directory, SysWOW64, and only 32-bit programs see that directory
 // under the name System32; the event viewer is a 64-bit program and would
 // look for the file in the 64-bit one. SysWOW64 by its own name is the same
 // directory for readers of both kinds.
-inline constexpr char16_t kEventMessageFileWow64[] = u"%SystemRoot%\\SysWOW64\\Scribbet.ocx";
+inline constexpr char16_t kEventMessageFileWow64[] = u"%SystemRoot%\\SysWOW64\\" SCRIBBET_CONTROL_FILE;
 
 // The message file for a control in a 32-bit process on 64-bit Windows
 // (wow64) or any other.

@@ -2,7 +2,7 @@
 ; and the tests find them by these names. What the Windows Installer package
 ; calls them too (the product, its publisher, its files, the Start-menu
 ; entries, the control's ProgID, the helper's exit codes) comes from
-; shared/names.json, in the file make-setup writes with shared/names.py for
+; names/names.json, in the file make-setup writes with names/names.py for
 ; the version and target it builds.
 !include setup_names.nsh
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"

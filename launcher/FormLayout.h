@@ -2,7 +2,7 @@
 // conversion to pixels is the one every window of the system uses.
 #pragma once
 
-#include "shared/twips.h"
+#include "windowing/twips.h"
 
 namespace wayfinch {
 

@@ -5,8 +5,8 @@
 #include "platform/errors.h"
 #include "platform/process.h"
 #include "platform/ui.h"
-#include "shared/maker.h"
-#include "shared/url_handler.h"
+#include "url_handler/url_handler.h"
+#include "scribbet_names.h"
 
 namespace wayfinch {
 
@@ -42,7 +42,7 @@ void frmWayfinch::cmdGo_Click() {
 void frmWayfinch::cmdExit_Click() { window_.reset(); }
 
 void frmWayfinch::LaunchWebSite() {
-  LaunchUrlHandler([] { return std::u16string(kMakerWebAddress); });
+  LaunchUrlHandler([] { return std::u16string(u"" SCRIBBET_MAKER_WEB_ADDRESS); });
 }
 
 void frmWayfinch::LaunchHelpFile() {

@@ -11,11 +11,12 @@
 
 #include "launcher/clsEnviron.h"
 #include "platform/handles.h"
+#include "scribbet_names.h"
 
 namespace wayfinch {
 
 // The product name, used in two captions at load time.
-inline constexpr char16_t kProductName[] = u"Scribbet";
+inline constexpr char16_t kProductName[] = u"" SCRIBBET_PRODUCT;
 
 inline constexpr char kBrowserErrorText[] =
     "I was unable to launch your default web browser.  Do you have a web browser installed "

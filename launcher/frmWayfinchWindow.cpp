@@ -2,7 +2,7 @@
 // twips, and the window procedure that turns clicks into event handlers.
 #include <exception>
 
-#include "shared/owned_window.h"
+#include "windowing/owned_window.h"
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
 #include "platform/errors.h"
@@ -111,7 +111,7 @@ void frmWayfinch::Show() { platform::ShowWindow(Window(), SW_SHOW); }
 
 LRESULT CALLBACK frmWayfinch::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                         LPARAM lParam) {
-  return shared::OwnedWindowProcedure<frmWayfinch, &frmWayfinch::OnMessage>(
+  return windowing::OwnedWindowProcedure<frmWayfinch, &frmWayfinch::OnMessage>(
       window, message, wParam, lParam);
 }
 

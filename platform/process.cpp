@@ -1,5 +1,6 @@
-// Starting a command line and finding the program's folder, built on the
-// bound kernel32 functions, the same for the real and the simulated machine.
+// Starting a command line, finding the program's folder and what kind of
+// process this is, built on the bound kernel32 functions, the same for the
+// real and the simulated machine.
 #include <string>
 
 #include "platform/ansi.h"
@@ -39,6 +40,17 @@ std::u16string ProgramFolder() {
   const bool driveRoot = folder.size() == 2 && folder[1] == u':';
   if (driveRoot) folder += u'\\';
   return folder;
+}
+
+bool RunsUnderWow64() {
+  try {
+    BOOL wow64 = FALSE;
+    return platform::IsWow64Process(platform::GetCurrentProcess(), &wow64) && wow64;
+  } catch (const BindingError& error) {
+    // Windows before XP SP2 has no such entry point, and no 64-bit kind.
+    if (error.number() == ErrorNumber::EntryPointNotFound) return false;
+    throw;
+  }
 }
 
 }  // namespace platform

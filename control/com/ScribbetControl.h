@@ -9,7 +9,7 @@
 #include "control/com/connection_point.h"
 #include "control/com/implements.h"
 #include "control/com/owners.h"
-#include "shared/twips.h"
+#include "windowing/twips.h"
 
 namespace scribbet::com {
 

@@ -5,12 +5,13 @@
 #include "control/com/owners.h"
 #include "platform/ansi.h"
 #include "platform/errors.h"
+#include "scribbet_names.h"
 
 namespace scribbet::com {
 
 namespace {
 
-const wchar_t kSource[] = L"Scribbet";
+const wchar_t kSource[] = L"" SCRIBBET_PRODUCT;
 
 std::wstring Wide(const char* text) {
   const std::u16string wide = platform::FromAnsi(text);

@@ -7,6 +7,7 @@
 #include "control/com/com_error.h"
 #include "control/com/registration.h"
 #include "platform/ole.h"
+#include "scribbet_names.h"
 
 namespace scribbet::com {
 
@@ -67,7 +68,7 @@ HRESULT ScribbetControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HW
       case OLEIVERB_PROPERTIES: {
         IUnknown* self = Unknown();
         CLSID page = CLSID_AboutProperty;
-        return platform::OleCreatePropertyFrame(parent, 0, 0, L"Scribbet", 1, &self, 1, &page,
+        return platform::OleCreatePropertyFrame(parent, 0, 0, L"" SCRIBBET_PRODUCT, 1, &self, 1, &page,
                                                 LOCALE_USER_DEFAULT, 0, nullptr);
       }
       default:

@@ -13,14 +13,14 @@ Lines of the preprocessor are passed over, so an attribute that widl
 refuses (written under #ifndef __WIDL__) is read all the same; the type
 library gets it from finish_typelib.py. An attribute given by one of the
 product's names (helpstring(SCRIBBET_LIBRARY_DESCRIPTION)) reads as the
-text shared/names.py gives it.
+text names/names.py gives it.
 """
 import re
 import sys
 from pathlib import Path
 
 IDL = Path(__file__).resolve().with_name("Scribbet.idl")
-sys.path.insert(0, str(IDL.parents[2] / "shared"))
+sys.path.insert(0, str(IDL.parents[2] / "names"))
 import names  # noqa: E402
 
 NAMES = names.macros()

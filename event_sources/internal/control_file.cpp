@@ -4,24 +4,17 @@
 
 #include "platform/letter_case.h"
 #include "platform/system_files.h"
+#include "platform/whole_text.h"
 #include "platform/wide_text.h"
 
 namespace scribbet::sources {
 
 std::u16string ExpandedText(std::u16string_view text) {
   const std::u16string source(text);
-  std::u16string expanded;
-  for (DWORD size = 0;;) {
-    expanded.assign(size, u'\0');
-    const DWORD needed = platform::ExpandEnvironmentStringsW(
-        platform::WideArgument(source), size ? platform::WideBuffer(expanded) : nullptr, size);
-    if (needed == 0) return source;
-    if (needed <= size) {
-      expanded.resize(needed - 1);
-      return expanded;
-    }
-    size = needed;
-  }
+  return platform::AskedText<char16_t>(MAX_PATH, [&](char16_t* buffer, DWORD size) {
+           return platform::ExpandEnvironmentStringsW(platform::WideArgument(source),
+                                                      reinterpret_cast<LPWSTR>(buffer), size);
+         }).value_or(source);
 }
 
 std::u16string ResolvedFile(std::u16string_view text) {

@@ -21,8 +21,10 @@
 
 #include "event_sources/event_sources.h"
 #include "event_sources/source_key.h"
+#include "installer/sources/setup_text.h"
 #include "installer/sources/source_list.h"
 #include "platform/msi.h"
+#include "platform/whole_text.h"
 #include "platform/wide_text.h"
 #include "scribbet_names.h"
 
@@ -47,19 +49,14 @@ void Require(UINT status, const char* what) {
 }
 
 std::u16string Property(MSIHANDLE install, const std::u16string& name) {
-  std::u16string value;
-  for (DWORD size = 64;;) {
-    value.assign(size, u'\0');
+  const auto value = platform::AskedText<char16_t>(64, [&](char16_t* buffer, DWORD size) {
     DWORD length = size;
     const UINT status = platform::MsiGetPropertyW(install, platform::WideArgument(name),
-                                                  platform::WideBuffer(value), &length);
-    if (status == ERROR_SUCCESS) {
-      value.resize(length);
-      return value;
-    }
-    if (status != ERROR_MORE_DATA) throw std::runtime_error("a property could not be read");
-    size = length + 1;
-  }
+                                                  reinterpret_cast<LPWSTR>(buffer), &length);
+    return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? length + 1 : 0;
+  });
+  if (!value) throw std::runtime_error("a property could not be read");
+  return *value;
 }
 
 // The Key, Name and Value columns are formatted text: a bracket or a brace
@@ -94,16 +91,11 @@ void Log(MSIHANDLE install, const std::u16string& text) {
   Message(install, INSTALLMESSAGE_INFO, text);
 }
 
-std::u16string Digits(unsigned long long value) {
-  const std::string digits = std::to_string(value);
-  return {digits.begin(), digits.end()};
-}
-
 // A value as the Registry table's Value column spells one of its type.
 std::u16string TableValue(const scribbet::sources::SourceValue& value) {
   switch (value.type) {
     case REG_SZ: return Literal(value.text);
-    case REG_DWORD: return u"#" + Digits(value.number);
+    case REG_DWORD: return u"#" + scribbet::setup::Decimal(value.number);
     default: throw std::logic_error("a value of a type the rows do not write");
   }
 }
@@ -141,7 +133,7 @@ void InsertRows(MSIHANDLE install, const std::vector<Row>& rows) {
 std::vector<Row> RowsFor(const std::vector<std::u16string>& names) {
   std::vector<Row> rows;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const std::u16string id = u"ScribbetEventSource" + Digits(i + 1);
+    const std::u16string id = u"ScribbetEventSource" + scribbet::setup::Decimal(i + 1);
     const std::u16string key = Literal(scribbet::SourceKeyPath(names[i]));
     for (const auto& value : scribbet::sources::ValuesToWrite(names[i], scribbet::EventMessageFile()))
       rows.push_back({id + (value.type == REG_SZ ? u"File" : u"Types"), key, value.name, TableValue(value)});

@@ -34,6 +34,7 @@
 #include "installer/sources/sources_option.h"
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "platform/whole_text.h"
 #include "platform/wide_text.h"
 #include "scribbet_names.h"
 
@@ -44,17 +45,11 @@ using scribbet::sources::RegistrationOutcome;
 
 std::u16string Environment(const char16_t* name) {
   const std::u16string variable(name);
-  std::u16string value;
-  for (DWORD size = 256;;) {
-    value.assign(size, u'\0');
-    const DWORD length = platform::GetEnvironmentVariableW(platform::WideArgument(variable),
-                                                           platform::WideBuffer(value), size);
-    if (length < size) {
-      value.resize(length);
-      return value;
-    }
-    size = length;
-  }
+  return platform::AskedText<char16_t>(256, [&](char16_t* buffer, DWORD size) {
+           const DWORD answer = platform::GetEnvironmentVariableW(
+               platform::WideArgument(variable), reinterpret_cast<LPWSTR>(buffer), size);
+           return answer ? platform::NeededFrom(answer, size) : 1;  // not set: empty
+         }).value_or(u"");
 }
 
 // The file the environment variable names, written anew with TEXT (UTF-16).

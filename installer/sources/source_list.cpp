@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "installer/sources/setup_text.h"
 #include "platform/ansi.h"
 #include "platform/letter_case.h"
 
@@ -14,17 +15,10 @@ namespace {
 constexpr std::array<std::u16string_view, 3> kLogNames = {u"Application", u"System",
                                                           u"Security"};
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
 std::u16string_view Trimmed(std::u16string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-std::u16string Number(std::size_t n) {
-  const std::string digits = std::to_string(n);
-  return std::u16string(digits.begin(), digits.end());
 }
 
 std::u16string Hex(char16_t c) {
@@ -56,16 +50,16 @@ void Check(std::u16string_view name) {
   if (name.find(u'\\') != std::u16string_view::npos)
     Refuse(name, u"a backslash would make it a key inside another source's key.");
   if (name.size() > kMaxKeyNameLength)
-    Refuse(name, u"it has " + Number(name.size()) +
+    Refuse(name, u"it has " + Decimal(name.size()) +
                      u" characters, and the name of a registry key may have at most " +
-                     Number(kMaxKeyNameLength) + u".");
+                     Decimal(kMaxKeyNameLength) + u".");
   for (std::u16string_view log : kLogNames)
     if (platform::SameLetters(name, log))
       Refuse(name, u"it is the name of the " + std::u16string(log) + u" log.");
   const auto lost = FirstLost(name);
   if (lost != std::u16string_view::npos)
     Refuse(name, u"the character " + Hex(name[lost]) + u" has no place in this computer's code page " +
-                     Number(platform::AnsiCodePage()) + u", through which programs name their sources.");
+                     Decimal(platform::AnsiCodePage()) + u", through which programs name their sources.");
 }
 
 }  // namespace
@@ -79,7 +73,7 @@ std::vector<std::u16string> ParseSourceList(std::u16string_view list) {
     const std::u16string_view name = Trimmed(list.substr(start, end - start));
     if (name.empty())
       throw SourceListError(u"The list of event sources \"" + std::u16string(list) +
-                            u"\" has an empty item (item " + Number(item + 1) +
+                            u"\" has an empty item (item " + Decimal(item + 1) +
                             u"): name a source between every two \";\".");
     Check(name);
     if (std::none_of(names.begin(), names.end(),

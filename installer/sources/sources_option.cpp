@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "installer/sources/setup_text.h"
 #include "installer/sources/source_list.h"
+#include "platform/letter_case.h"
 
 namespace scribbet::setup {
 
@@ -11,14 +13,10 @@ namespace {
 constexpr std::u16string_view kOption = u"/SOURCES=";
 constexpr char16_t kQuote = u'"';
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? c - 0x20 : c; }
-
 bool StartsWithOption(std::u16string_view text) {
   if (text.size() < kOption.size()) return false;
   for (std::size_t i = 0; i < kOption.size(); ++i)
-    if (Upper(text[i]) != kOption[i]) return false;
+    if (platform::UpperCase(text[i]) != kOption[i]) return false;
   return true;
 }
 

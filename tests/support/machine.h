@@ -10,6 +10,7 @@
 
 #include "platform/sim/control.h"
 #include "platform/types.h"
+#include "scribbet_names.h"
 
 namespace testing_support {
 
@@ -57,6 +58,10 @@ void DeleteKey(const std::u16string& path);
 
 StoredValue Text(const std::string& bytesWithoutZero);  // type 1, the bytes and one 0
 StoredValue Number(std::uint32_t value);                // type 4, little-endian
+
+// The message file the control records in a process that is not a 32-bit
+// one on 64-bit Windows, as the registry stores it.
+inline const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\" SCRIBBET_CONTROL_FILE);
 
 }  // namespace testing_support
 

@@ -29,6 +29,17 @@ ok() {
   fi
 }
 
+# ok_settled CHECK MESSAGE: ok for a check that reads what a Windows program
+# just wrote through Wine (a setup's registry keys): one that fails is read
+# once more a second later, since under load Wine's reg now and then shows a
+# key as it was a moment before; what a setup really left stays so.
+ok_settled() {
+  if ! eval "$1"; then
+    sleep 1
+  fi
+  ok "$1" "$2"
+}
+
 # ok_done: the summary; fails the test when any check failed, or none ran.
 ok_done() {
   trap - ERR  # the summary's status is the test's, not a command's failure

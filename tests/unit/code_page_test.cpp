@@ -10,12 +10,12 @@
 #include "platform/handles.h"
 #include "platform/registry.h"
 #include "tests/support/page_texts.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 
 namespace {
 
-const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "platform/ansi.h"
 #include "platform/errors.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 
@@ -114,7 +115,6 @@ inline std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
   return text;
 }
 
-const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 
 }  // namespace
 

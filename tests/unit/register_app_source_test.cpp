@@ -1,10 +1,10 @@
 // Event-source registration, seen through WriteEvent and the registry.
 #include "tests/unit/write_event_fixture.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 
 namespace {
-const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 }
 
 TEST_F(WriteEventTest, FirstUseWritesExactlyTheTwoValues) {
@@ -52,7 +52,7 @@ TEST_F(WriteEventTest, AnotherProgramsMessageFileIsLeftAlone) {
 // readers of both kinds find it; everywhere else the System32 name stays.
 // A message file already named is left alone either way.
 SIMULATED_TEST_F(WriteEventTest, MessageFileFollowsTheKindOfProcess) {
-  const StoredValue inSysWow64 = Text("%SystemRoot%\\SysWOW64\\Scribbet.ocx");
+  const StoredValue inSysWow64 = Text("%SystemRoot%\\SysWOW64\\" SCRIBBET_CONTROL_FILE);
   const struct {
     const char* what;
     bool wow64;

@@ -2,17 +2,17 @@
 // message file alone must not make the source count as registered: a later
 // call, with room again, has to complete the key.
 #include "tests/unit/write_event_fixture.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 namespace sim = platform::sim;
 
 namespace {
-const StoredValue kOurMessageFile = Text("%SystemRoot%\\System32\\Scribbet.ocx");
 
 // The keys down to the Application log, so that a source's registration
 // writes its own key and two values, and nothing else.
 [[maybe_unused]] void MakeApplicationKey() {
-  StoreValue(scribbet::kSourceKeyPrefix + UniqueName(u"sibling"), u"v", REG_SZ, Text("").bytes);
+  StoreValue(scribbet::SourceKeyPath(UniqueName(u"sibling")), u"v", REG_SZ, Text("").bytes);
 }
 }  // namespace
 

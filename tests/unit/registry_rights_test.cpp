@@ -4,6 +4,7 @@
 // rights away from the account running the tests, so this exists there only.
 #include "platform/handles.h"
 #include "tests/unit/write_event_fixture.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 
@@ -21,7 +22,7 @@ SIMULATED_TEST_F(WriteEventTest, AnAccountWithoutSecurityRightsStillRegistersIts
   const std::u16string name = UniqueName(u"rights");
   EXPECT_EQ(Write(u"m", 2, name).result, 1);
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"EventMessageFile"),
-            Text("%SystemRoot%\\System32\\Scribbet.ocx"));
+            Text("%SystemRoot%\\System32\\" SCRIBBET_CONTROL_FILE));
   EXPECT_EQ(ReadStoredValue(SourceKey(name), u"TypesSupported"), Number(7));
 }
 

@@ -8,6 +8,7 @@
 
 #include "event_sources/source_key.h"
 #include "tests/support/machine.h"
+#include "scribbet_names.h"
 
 using namespace testing_support;
 
@@ -24,11 +25,11 @@ struct RepointCase {
 };
 
 const RepointCase kCases[] = {
-    {"the 32-bit control goes, the 64-bit one stays", true, u"C:\\WINNT\\System32\\Scribbet.ocx", nullptr, true},
-    {"the 64-bit control goes, the 32-bit one stays", false, u"C:\\WINNT\\SysWOW64\\Scribbet.ocx", nullptr, true},
-    {"the 32-bit control goes, and only it was there", true, u"C:\\WINNT\\SysWOW64\\Scribbet.ocx", nullptr, false},
-    {"the 64-bit control goes, and only it was there", false, u"C:\\WINNT\\System32\\Scribbet.ocx", nullptr, false},
-    {"a key refuses a write on the way", true, u"C:\\WINNT\\System32\\Scribbet.ocx", "RegSetValueExW", false},
+    {"the 32-bit control goes, the 64-bit one stays", true, u"C:\\WINNT\\System32\\" SCRIBBET_CONTROL_FILE, nullptr, true},
+    {"the 64-bit control goes, the 32-bit one stays", false, u"C:\\WINNT\\SysWOW64\\" SCRIBBET_CONTROL_FILE, nullptr, true},
+    {"the 32-bit control goes, and only it was there", true, u"C:\\WINNT\\SysWOW64\\" SCRIBBET_CONTROL_FILE, nullptr, false},
+    {"the 64-bit control goes, and only it was there", false, u"C:\\WINNT\\System32\\" SCRIBBET_CONTROL_FILE, nullptr, false},
+    {"a key refuses a write on the way", true, u"C:\\WINNT\\System32\\" SCRIBBET_CONTROL_FILE, "RegSetValueExW", false},
 };
 
 StoredValue File(const std::string& path) { return Text(path); }
@@ -36,8 +37,8 @@ StoredValue File(const std::string& path) { return Text(path); }
 }  // namespace
 
 SIMULATED_TEST(Repointing, GivesTheSourcesOfTheControlRemovedToTheOneThatStays) {
-  const StoredValue x86 = File("%SystemRoot%\\SysWOW64\\Scribbet.ocx");
-  const StoredValue x64 = File("%SystemRoot%\\System32\\Scribbet.ocx");
+  const StoredValue x86 = File("%SystemRoot%\\SysWOW64\\" SCRIBBET_CONTROL_FILE);
+  const StoredValue x64 = File("%SystemRoot%\\System32\\" SCRIBBET_CONTROL_FILE);
   StoredValue other = File("%SystemRoot%\\other.dll");
   other.type = REG_EXPAND_SZ;
   for (const RepointCase& c : kCases) {

@@ -22,9 +22,7 @@ class WriteEventTest : public ::testing::Test {
     }
   }
 
-  static std::u16string SourceKey(const std::u16string& name) {
-    return scribbet::kSourceKeyPrefix + name;
-  }
+  static std::u16string SourceKey(const std::u16string& name) { return scribbet::SourceKeyPath(name); }
 
   // One call with fresh variables; the caller's variables are returned too.
   struct Call {

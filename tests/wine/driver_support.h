@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/twips.h"
+#include "windowing/twips.h"
 
 namespace driver {
 

@@ -58,7 +58,7 @@ at_prompt() {
 uninstall() {
   local expected=$1 folder
   folder=$(reg_value "$uninstall_key" InstallLocation)
-  cp "$(unix_path "$folder")/Uninstall.exe" "$WINEPREFIX/drive_c/uninstall-copy.exe"
+  cp "$(unix_path "$folder")/${uninstaller_file}" "$WINEPREFIX/drive_c/uninstall-copy.exe"
   run_setup "$expected" cmd /c "C:\\uninstall-copy.exe /S _?=$folder"
   rm -f "$WINEPREFIX/drive_c/uninstall-copy.exe"
 }
@@ -75,14 +75,14 @@ check_installed() {
   folder=$(reg_value "$uninstall_key" InstallLocation)
   ok '[ "$(reg_value "$uninstall_key" DisplayVersion)" = "$version" ]' "uninstall key records version $version"
   ok '[ -n "$folder" ]' "program folder recorded ($folder)"
-  ok '[ -f "$system_dir/Scribbet.ocx" ]' "Scribbet.ocx in $system_dir"
-  ok 'cmp -s "$system_dir/Scribbet.ocx" "$bin/Scribbet.ocx"' "Scribbet.ocx is this build's"
+  ok '[ -f "$system_dir/${control_file}" ]' "${control_file} in $system_dir"
+  ok 'cmp -s "$system_dir/${control_file}" "$bin/${control_file}"' "${control_file} is this build's"
   [ -n "$other_system_dir" ] &&
-    ok '[ ! -e "$other_system_dir/Scribbet.ocx" ]' "no Scribbet.ocx in $other_system_dir"
-  for f in Wayfinch.exe help.htm Uninstall.exe; do
+    ok '[ ! -e "$other_system_dir/${control_file}" ]' "no ${control_file} in $other_system_dir"
+  for f in "$launcher_file" "$help_file" "$uninstaller_file"; do
     ok '[ -f "$(unix_path "$folder")/$f" ]' "$f in the program folder"
   done
-  ok 'cmp -s "$(unix_path "$folder")/help.htm" "$bin/help.htm"' "help.htm is this build's"
+  ok 'cmp -s "$(unix_path "$folder")/${help_file}" "$bin/${help_file}"' "${help_file} is this build's"
   for link in "Scribbet Info.lnk" "Scribbet Help.lnk"; do
     ok '[ -f "$start_menu/$link" ]' "Start menu: $link"
   done
@@ -92,7 +92,7 @@ check_installed() {
 # check_removed CLSID: nothing of the installation left.
 check_removed() {
   local clsid=$1
-  ok '[ ! -e "$system_dir/Scribbet.ocx" ]' "Scribbet.ocx gone from $system_dir"
+  ok '[ ! -e "$system_dir/${control_file}" ]' "${control_file} gone from $system_dir"
   ok '[ ! -e "$program_folder" ]' "program folder gone"
   ok '[ ! -e "$start_menu" ]' "Start-menu folder gone"
   ok '! reg_has_key "$uninstall_key"' "uninstall key gone"
@@ -127,11 +127,11 @@ wayfinch_go() {
   wine_test_recorder "$record" "$work/browser"
   wine reg add 'HKCR\.htm' /ve /t REG_SZ /d htmlfile /f >/dev/null 2>&1
   timeout 600 "$wine_test_tools/wine" explorer "/desktop=installer-$mode,800x600" "$driver" launch \
-    "$folder\\Wayfinch.exe" "$(winpath "$record")" "$(winpath "$work/wayfinch.bmp")" \
+    "$folder\\${launcher_file}" "$(winpath "$record")" "$(winpath "$work/wayfinch.bmp")" \
     --gtest_color=no '--gtest_filter=*GoOpens*:*Exit*' \
     "--gtest_output=xml:$(winpath "$work/result.xml")" </dev/null >"$work/driver.log" 2>&1 || status=$?
   ok 'wine_test_result "$work/result.xml" "$status"' \
-     "Wayfinch from the program folder: Go reaches the URL handler with its help.htm (see $work/driver.log)"
+     "Wayfinch from the program folder: Go reaches the URL handler with its ${help_file} (see $work/driver.log)"
 }
 
 # source_values NAME: the values of the source's key, one "NAME TYPE DATA" a
@@ -188,15 +188,10 @@ foreign_keys() {
                  next }
       shown && /REG_/ { print }'
 }
-# (A listing Wine's reg cuts short, as it now and then does under load right
-# after a setup, is read again: a key that changed stays changed.)
 check_foreign_untouched() {
-  local now
-  now=$(foreign_keys)
-  [ "$now" = "$foreign_before" ] || { sleep 1; now=$(foreign_keys); }
-  ok '[ "$now" = "$foreign_before" ]' \
+  ok_settled '[ "$(foreign_keys)" = "$foreign_before" ]' \
      "other programs' keys, another log's source and a log's name left as they were"
-  [ "$now" = "$foreign_before" ] || diff <(echo "$foreign_before") <(echo "$now") >&2 || true
+  [ "$(foreign_keys)" = "$foreign_before" ] || diff <(echo "$foreign_before") <(foreign_keys) >&2 || true
 }
 # What a setup says of each (its log, Setup's details, the helper's report).
 left_alone_words=(
@@ -235,7 +230,7 @@ add_source_naming() {
 check_registered() {
   local name
   for name in "$@"; do
-    ok '[ "$(source_values "$name")" = "$(registered_values)" ]' \
+    ok_settled '[ "$(source_values "$name")" = "$(registered_values)" ]' \
        "source '$name' registered as a setup registers it ($(source_values "$name" | tr '\n' ' '))"
   done
 }

@@ -5,6 +5,9 @@
 
 wine_test_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)
 . "$wine_test_tools/wine-loader.sh"
+# The product's files by their names in names/names.json: $control_file,
+# $launcher_file, $help_file, $uninstaller_file.
+eval "$(python3 "$wine_test_tools/../names/names.py" shell)"
 
 # wine PROGRAM [ARGS...]: runs PROGRAM in $WINEPREFIX with the loader of the
 # prefix's architecture (tools/wine), never Debian's wrapper. The function is

@@ -15,7 +15,7 @@ namespace {
 
 // An interface no object of the control has.
 constexpr IID kNoSuchInterface = {0x5c1b0e57, 0x0d2a, 0x4e4f, {0x9b, 0x61, 0x3f, 0x0a, 0x4d, 0x77, 0x21, 0xc8}};
-void* const kSentinel = reinterpret_cast<void*>(static_cast<ULONG_PTR>(0xdeadbeef));
+void* const kSentinel = reinterpret_cast<void*>(static_cast<ULONG_PTR>(testing_support::kUnwritten));
 
 ComPtr<IUnknown> Query(IUnknown* object, REFIID iid) {
   ComPtr<IUnknown> out;

@@ -105,8 +105,7 @@ class Soak {
     for (Argument& argument : arguments)
       if (::VariantClear(&argument.variable) != S_OK) ++wrong_;
     if (!known(source))
-      testing_support::DeleteKey(scribbet::kSourceKeyPrefix +
-                                 std::u16string(source.begin(), source.end()));
+      testing_support::DeleteKey(scribbet::SourceKeyPath(std::u16string(source.begin(), source.end())));
   }
 
   long wrong() const { return wrong_; }

@@ -2,6 +2,7 @@
 #include "tests/wine/com/com_support.h"
 
 #include <vector>
+#include "scribbet_names.h"
 
 using namespace com_testing;
 
@@ -11,7 +12,7 @@ TEST(ModuleFile, ExportsExactlyTheFourEntryPointsByOrdinal) {
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const auto& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
-  EXPECT_STREQ(reinterpret_cast<const char*>(base + exports->Name), "Scribbet.ocx");
+  EXPECT_STREQ(reinterpret_cast<const char*>(base + exports->Name), SCRIBBET_CONTROL_FILE);
   EXPECT_EQ(exports->NumberOfFunctions, 4u);
   EXPECT_EQ(exports->NumberOfNames, 4u);
   EXPECT_EQ(exports->Base, 1u);
@@ -37,7 +38,7 @@ TEST(ModuleFile, VersionBlockMarksTheFileSelfRegistering) {
                                &value, &length));
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\StringFileInfo\\040904b0\\OriginalFilename",
                                &value, &length));
-  EXPECT_STREQ(static_cast<const char*>(value), "Scribbet.ocx");
+  EXPECT_STREQ(static_cast<const char*>(value), SCRIBBET_CONTROL_FILE);
 }
 
 TEST(ModuleFile, ToolboxAndDesignPictures) {

@@ -11,6 +11,7 @@
 #include "tests/support/event_trace.h"
 #include "tests/support/machine.h"
 #include "tests/wine/com/script_runner.h"
+#include "scribbet_names.h"
 
 using namespace com_testing;
 
@@ -35,7 +36,7 @@ class ControlCopy {
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
     folder_ = std::wstring(temp) + folderName;
-    file_ = folder_ + L"\\Scribbet.ocx";
+    file_ = folder_ + L"\\" SCRIBBET_CONTROL_FILE;
     ::CreateDirectoryW(folder_.c_str(), nullptr);  // may be left from a run that was stopped
     copied_ = ::CopyFileW(OcxPath().c_str(), file_.c_str(), FALSE);
   }

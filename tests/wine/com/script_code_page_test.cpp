@@ -29,8 +29,6 @@ std::string JsText(const std::u16string& text) {
   return out + "\"";
 }
 
-std::u16string SourceKey(const std::u16string& name) { return scribbet::kSourceKeyPrefix + name; }
-
 }  // namespace
 
 TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
@@ -52,7 +50,7 @@ TEST(ScriptCodePage, VbscriptTextOfThePageArrivesIntact) {
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events[0].strings, std::vector<std::u16string>{page->held});
   EXPECT_EQ(events[0].source, name);
-  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(name)));
+  EXPECT_TRUE(KeyExistsUnderWideName(scribbet::SourceKeyPath(name)));
 }
 
 TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
@@ -70,7 +68,7 @@ TEST(ScriptCodePage, JscriptTextOfThePageArrivesIntact) {
   EXPECT_EQ(events[0].type, 4);
   EXPECT_EQ(events[0].strings, std::vector<std::u16string>{page->held});
   EXPECT_EQ(events[0].source, name);
-  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(name)));
+  EXPECT_TRUE(KeyExistsUnderWideName(scribbet::SourceKeyPath(name)));
 }
 
 TEST(ScriptCodePage, JscriptTextThePageCannotHoldArrivesAsDefaultCharacters) {
@@ -91,5 +89,5 @@ TEST(ScriptCodePage, JscriptTextThePageCannotHoldArrivesAsDefaultCharacters) {
   EXPECT_EQ(events[0].strings, std::vector<std::u16string>{u"ab" + marks + u"cd"});
   EXPECT_EQ(events[0].dataSize, 5u + marks.size());  // one byte each, nothing cut off
   EXPECT_EQ(events[0].source, given);
-  EXPECT_TRUE(KeyExistsUnderWideName(SourceKey(given)));
+  EXPECT_TRUE(KeyExistsUnderWideName(scribbet::SourceKeyPath(given)));
 }

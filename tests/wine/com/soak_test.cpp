@@ -60,7 +60,7 @@ TEST(Soak, TwentyFiveThousandCallsKeepNothing) {
       ++wrong;
     // A fresh source is a registry key now; the prefix need not keep it.
     if (plan.fresh)
-      DeleteKey(scribbet::kSourceKeyPrefix + std::u16string(source.begin(), source.end()));
+      DeleteKey(scribbet::SourceKeyPath(std::u16string(source.begin(), source.end())));
   };
   // The first calls load what stays loaded for the process's life and grow
   // the heap to the size that calls of every length need.

@@ -6,7 +6,7 @@
 
 #include "platform/ui.h"
 
-namespace shared {
+namespace windowing {
 
 template <typename Owner, LRESULT (Owner::*OnMessage)(HWND, UINT, WPARAM, LPARAM)>
 LRESULT OwnedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -19,4 +19,4 @@ LRESULT OwnedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lP
   }
 }
 
-}  // namespace shared
+}  // namespace windowing

@@ -1,21 +1,9 @@
-// What kind of session the process runs in, asked of the bound functions:
-// the same for the real and the simulated machine.
+// What the user interface's bindings answer together, the same for the real
+// and the simulated machine.
 #include "platform/errors.h"
-#include "platform/process.h"
 #include "platform/ui.h"
 
 namespace platform {
-
-bool RunsUnderWow64() {
-  try {
-    BOOL wow64 = FALSE;
-    return platform::IsWow64Process(platform::GetCurrentProcess(), &wow64) && wow64;
-  } catch (const BindingError& error) {
-    // Windows before XP SP2 has no such entry point, and no 64-bit kind.
-    if (error.number() == ErrorNumber::EntryPointNotFound) return false;
-    throw;
-  }
-}
 
 // Only a station that says it is invisible is taken for one: a query that
 // fails, or a system without the queries, leaves the box to be shown.

@@ -8,6 +8,8 @@ them once, and what every consumer reads of them:
                                          the package's custom action
     names.py nsis VERSION ARCH OUT.nsh   Scribbet Setup's defines
     names.py html IN OUT                 help.htm, its @NAME@s filled in
+    names.py shell                       the product's name and files, as
+                                         shell assignments for scripts
 
 The Windows Installer package reads setup() directly (installer/msi/make-msi).
 The header is written only when its text changes, so that configuring the
@@ -16,6 +18,7 @@ build again does not make the code that reads it again for nothing.
 import html
 import json
 import re
+import shlex
 import sys
 from pathlib import Path
 
@@ -56,6 +59,11 @@ def macros(names=None):
         "SCRIBBET_SHORT_VERSION": short_version(version),
         "SCRIBBET_MAKER": names["maker"],
         "SCRIBBET_MAKER_SHORT_NAME": names["maker_short_name"],
+        # A bare host name: the launcher and the About page both hand it to the
+        # URL handler, which adds the scheme.
+        "SCRIBBET_MAKER_WEB_ADDRESS": names["maker_web_address"],
+        "SCRIBBET_MAKER_POSTAL_ADDRESS": names["maker_postal_address"],
+        "SCRIBBET_MAKER_EMAIL_ADDRESS": names["maker_email_address"],
         "SCRIBBET_LIBRARY_DESCRIPTION": library_description(names),
         "SCRIBBET_MSI_CONTROL_COMPONENT": names["msi_components"]["control"],
     }
@@ -70,7 +78,7 @@ def header(names):
     if len(parts) != 3 or not all(part.isdigit() for part in parts):
         raise SystemExit(f"names.json: version {names['version']!r} is not MAJOR.MINOR.PATCH")
     # Plain #define lines only: windres and widl read this header too.
-    lines = ["// Made by shared/names.py from shared/names.json; change that, not this.",
+    lines = ["// Made by names/names.py from names/names.json; change that, not this.",
              "#ifndef SCRIBBET_NAMES_H",
              "#define SCRIBBET_NAMES_H",
              *(f"#define {name} {c_text(value)}" for name, value in macros(names).items()),
@@ -117,7 +125,7 @@ def nsis(names, version, arch):
     # Setup names the Start-menu entries by their shortcut files.
     for entry in ("MENU_LAUNCHER", "MENU_HELP"):
         defines[entry] += ".lnk"
-    lines = ["; Made by shared/names.py from shared/names.json; change that, not this."]
+    lines = ["; Made by names/names.py from names/names.json; change that, not this."]
     lines += [f"!define {name} {nsis_text(value)}" for name, value in defines.items()]
     lines += [f"!define {name} {code}" for name, code in helper_exits(names).items()]
     return "\n".join(lines) + "\n"
@@ -148,6 +156,10 @@ def main(argv):
         write_if_changed(argv[1], header(names))
     elif argv[:1] == ["nsis"] and len(argv) == 4:
         Path(argv[3]).write_text(nsis(names, argv[1], argv[2]))
+    elif argv[:1] == ["shell"] and len(argv) == 1:
+        print(f"product={shlex.quote(names['product'])}")
+        for part, name in names["files"].items():
+            print(f"{part}_file={shlex.quote(name)}")
     elif argv[:1] == ["html"] and len(argv) == 3:
         Path(argv[2]).write_text(filled_html(names, Path(argv[1]).read_text()))
     else:

@@ -1,0 +1,17 @@
+// The small pieces of text the setups' list, option and messages are made
+// of: what a blank is between names and switches, and a number as a person
+// reads it.
+#pragma once
+
+#include <string>
+
+namespace scribbet::setup {
+
+constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+inline std::u16string Decimal(unsigned long long value) {
+  const std::string digits = std::to_string(value);
+  return {digits.begin(), digits.end()};
+}
+
+}  // namespace scribbet::setup
