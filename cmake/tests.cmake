@@ -118,8 +118,12 @@ endfunction()
 function(scribbet_uses_display)
   set_tests_properties(${ARGN} PROPERTIES RESOURCE_LOCK display)
 endfunction()
+# Its files are compiled a few at a time as one (a unity build): GoogleTest's
+# templates and the system's headers are then instantiated and read once a
+# batch, not once a file. A file's own names live in a namespace of its own.
 function(scribbet_add_test name)
   add_executable(${name} ${ARGN})
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   scribbet_test_program(${name})
   scribbet_gtest(${name} ${name})
   scribbet_wine_test(${name})

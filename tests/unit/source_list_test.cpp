@@ -27,7 +27,7 @@ struct ListCase {
 const std::u16string k255(255, u'n');
 const std::u16string k256(256, u'n');
 
-const std::vector<ListCase> kCases = {
+const std::vector<ListCase> kListCases = {
     {"two names", u"Billing;Nightly Backup", {u"Billing", u"Nightly Backup"}, {}},
     {"blanks around names go", u"  Billing ;\tNightly Backup\t", {u"Billing", u"Nightly Backup"}, {}},
     {"nothing named", u"", {}, {}},
@@ -55,7 +55,7 @@ const std::vector<ListCase> kCases = {
 
 TEST(SourceList, AcceptsOrRefusesEachList) {
   ASSERT_EQ(platform::AnsiCodePage(), 1252u) << "the table is written for code page 1252";
-  for (const ListCase& c : kCases) {
+  for (const ListCase& c : kListCases) {
     SCOPED_TRACE(c.what);
     ExpectListOutcome([&] { return ParseSourceList(c.list); }, c.names, c.refusal);
   }

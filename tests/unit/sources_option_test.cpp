@@ -24,7 +24,7 @@ struct OptionCase {
 
 const std::u16string kSetup = u"\"C:\\Users\\Ann Lee\\Downloads\\Scribbet-setup-x86.exe\" ";
 
-const std::vector<OptionCase> kCases = {
+const std::vector<OptionCase> kOptionCases = {
     {"a name with a slash", kSetup + u"/S /SOURCES=Backup/Restore;Payroll", u"Backup/Restore;Payroll"},
     {"blanks inside names, to the end of the line", kSetup + u"/SOURCES=Nightly Backup;Payroll  ",
      u"Nightly Backup;Payroll"},
@@ -55,7 +55,7 @@ const std::vector<OptionCase> kCases = {
 };
 
 TEST(SourcesOption, ReadsEachCommandLine) {
-  for (const OptionCase& c : kCases) {
+  for (const OptionCase& c : kOptionCases) {
     SCOPED_TRACE(c.what);
     ExpectListOutcome([&] { return SourcesOption(c.commandLine); }, c.list, c.refusal);
   }
