@@ -36,6 +36,7 @@ ok() {
 ok_settled() {
   if ! eval "$1"; then
     sleep 1
+    [ -z "${work:-}" ] || rm -f "$work/event-log-listing.txt"
   fi
   ok "$1" "$2"
 }

@@ -7,11 +7,13 @@
 # /reg:64 or nothing on a 32-bit prefix).
 # $REG_PROGRAM is the reg.exe of that bitness: Wine's 64-bit reg with
 # /reg:32 does not show the keys 32-bit programs share with 64-bit ones.
-reg_has_key() { wine "${REG_PROGRAM:-reg}" query "$1" $REG_VIEW </dev/null >/dev/null 2>&1; }
+# (Reading changes nothing: these run Wine's reg without dropping the
+# listing of the event log that wine() drops.)
+reg_has_key() { "$wine_test_tools/wine" "${REG_PROGRAM:-reg}" query "$1" $REG_VIEW </dev/null >/dev/null 2>&1; }
 reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME), or nothing
   local name=${2:-(Default)} which=(/ve)
   [ -n "${2:-}" ] && which=(/v "$2")
-  { wine "${REG_PROGRAM:-reg}" query "$1" "${which[@]}" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
+  { "$wine_test_tools/wine" "${REG_PROGRAM:-reg}" query "$1" "${which[@]}" $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
     sed -n "s/^ *$name *REG_[A-Z_]* *//p"
 }
 
@@ -113,7 +115,7 @@ VBS
   output=$(WINEDEBUG=-all,+eventlog "${script_host[@]}" //nologo 'C:\write-one.vbs' </dev/null 2>"$trace" | tr -d '\r')
   ok '[ "$output" = "1 4" ]' "WriteEvent from VBScript returns 1, type 3 becomes 4 (got '$output')"
   ok 'grep -q "eventlog:.*installed and working" "$trace"' "the event log received the message"
-  ok 'reg_has_key "$sources_key\\$source"' "event source '$source' registered"
+  ok 'source_exists "$source"' "event source '$source' registered"
   rm -f "$trace" "$script"
 }
 
@@ -137,8 +139,27 @@ wayfinch_go() {
 # source_values NAME: the values of the source's key, one "NAME TYPE DATA" a
 # line, sorted; nothing when the key is missing.
 source_values() {
-  { wine "${REG_PROGRAM:-reg}" query "$sources_key\\$1" $REG_VIEW </dev/null 2>/dev/null || true; } |
-    tr -d '\r' | sed -n 's/^ \{4\}\([A-Za-z]*\) \{4\}\(REG_[A-Z_]*\) \{4\}/\1 \2 /p' | sort
+  event_log_listing | KEY="HKEY_LOCAL_MACHINE\\${sources_key#HKLM\\}\\$1" awk '
+      /^HKEY_/ { inside = toupper($0) == toupper(ENVIRON["KEY"]); next }
+      inside' |
+    sed -n 's/^ \{4\}\([A-Za-z]*\) \{4\}\(REG_[A-Z_]*\) \{4\}/\1 \2 /p' | sort
+}
+# source_exists NAME: whether the source has a key under Application.
+source_exists() {
+  event_log_listing | KEY="HKEY_LOCAL_MACHINE\\${sources_key#HKLM\\}\\$1" awk '
+      toupper($0) == toupper(ENVIRON["KEY"]) { found = 1 } END { exit !found }'
+}
+# event_log_listing: every key and value under the event log's key, as reg
+# lists them: read once, and again after the next run of a program (wine()
+# drops it), not once a check.
+event_log_listing() {
+  local listing=$work/event-log-listing.txt
+  if [ ! -f "$listing" ]; then
+    { "$wine_test_tools/wine" "${REG_PROGRAM:-reg}" query "$logs_key" /s $REG_VIEW </dev/null 2>/dev/null || true; } |
+      tr -d '\r' >"$listing.new"
+    mv "$listing.new" "$listing"
+  fi
+  cat "$listing"
 }
 
 # The values a setup writes for a source, as the control's first WriteEvent
@@ -173,7 +194,7 @@ add_foreign_sources() {
 # other log's source and the log's name: one listing of the event log's keys,
 # one Wine process, filtered.
 foreign_keys() {
-  { wine "${REG_PROGRAM:-reg}" query "$logs_key" /s $REG_VIEW </dev/null 2>/dev/null || true; } | tr -d '\r' |
+  event_log_listing |
     KEEP="$sources_key\\$foreign_source|$sources_key\\$categories_source|$logs_key\\System\\$system_source|$logs_key\\$own_log" \
     ABSENT="$sources_key\\$system_source|$sources_key\\$own_log" awk '
       function listed(names, key,   n, i, list) {
@@ -259,7 +280,7 @@ lock_source() {
 }
 add_locked_source() { lock_source "$locked_source" "$other_message_file"; }
 check_nothing_written() {
-  ok '! reg_has_key "$sources_key\\First Name"' "no key for the new source 'First Name'"
+  ok '! source_exists "First Name"' "no key for the new source 'First Name'"
   ok '[ "$(source_values "$locked_source")" = "$(locked_values)" ]' \
      "'$locked_source' as it was ($(source_values "$locked_source" | tr '\n' ' '))"
   check_foreign_untouched
@@ -272,6 +293,6 @@ check_no_sources() {
   for name in "${names[@]}"; do
     name=$(printf '%s' "$name" | sed 's/^ *//; s/ *$//')
     [ -n "$name" ] && [ "${name#*\\}" = "$name" ] || continue
-    ok '! reg_has_key "$sources_key\\$name"' "no key for '${name:0:20}'"
+    ok '! source_exists "$name"' "no key for '${name:0:20}'"
   done
 }

@@ -13,7 +13,12 @@ eval "$(python3 "$wine_test_tools/../names/names.py" shell)"
 # prefix's architecture (tools/wine), never Debian's wrapper. The function is
 # invisible to other commands: under timeout, env or xargs, name
 # "$wine_test_tools/wine"; a bare "wine" there meets the stand-in and fails.
-wine() { "$wine_test_tools/wine" "$@"; }
+# A run of a program may change the registry: the listing of the event log's
+# keys the installer tests keep (installer-checks.sh) goes with it.
+wine() {
+  [ -z "${work:-}" ] || rm -f "$work/event-log-listing.txt"
+  "$wine_test_tools/wine" "$@"
+}
 wine_guard_path
 
 # A build configured where 32-bit programs could not run leaves out the
