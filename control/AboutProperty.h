@@ -76,8 +76,6 @@ class AboutProperty {
   Reghack& Registry();
 
   void CreateControls(HINSTANCE instance, int dotsPerInch, HBITMAP logo);
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT ControlColours(HDC dc, HWND control);
 

@@ -5,7 +5,6 @@
 #include "control/AboutPageLayout.h"
 #include "control/AboutProperty.h"
 #include "platform/ansi.h"
-#include "platform/errors.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -20,11 +19,6 @@ constexpr DWORD kSurfaceStyle = WS_CHILD | WS_CLIPCHILDREN;
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 // Both text boxes only inform: read-only, so what is shown is what was set.
 constexpr DWORD kTextBoxStyle = ES_MULTILINE | ES_READONLY | WS_TABSTOP;
-
-[[noreturn]] void RaiseCannotCreate(const char* what) {
-  throw platform::RuntimeError(platform::ErrorNumber::OutOfMemory,
-                               std::string("Cannot create the About page's ") + what);
-}
 
 }  // namespace
 
@@ -51,11 +45,11 @@ AboutProperty::ClassRegistration::~ClassRegistration() {
 
 AboutProperty::AboutProperty(HINSTANCE instance, HWND parent, const PixelRect& place,
                              HBITMAP logo)
-    : class_(instance, &WindowProcedure) {
+    : class_(instance, &windowing::OwnedWindowProcedure<AboutProperty, &AboutProperty::OnMessage>) {
   window_.reset(platform::CreateWindowExA(kSurfaceExStyle, kClassName, "", kSurfaceStyle,
                                           place.x, place.y, place.width, place.height, parent,
                                           nullptr, instance, nullptr));
-  if (!window_) RaiseCannotCreate("surface");
+  if (!window_) windowing::RaiseCannotCreate("the About page's surface");
   platform::SetWindowLongPtrA(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   CreateControls(instance, platform::ScreenDotsPerInch(), logo);
   PropertyPage_Initialize();
@@ -95,7 +89,7 @@ void AboutProperty::CreateControls(HINSTANCE instance, int dotsPerInch, HBITMAP 
         design.exStyle, design.className, design.text.c_str(), kChildStyle | design.style,
         place.x, place.y, place.width, place.height, Window(),
         reinterpret_cast<HMENU>(static_cast<ULONG_PTR>(design.id)), instance, nullptr);
-    if (!control) RaiseCannotCreate("controls");
+    if (!control) windowing::RaiseCannotCreate("the About page's controls");
     platform::SendMessageA(control, WM_SETFONT, font, 0);
     controls_[design.id - kAboutTextId] = control;
   }
@@ -113,12 +107,6 @@ LRESULT AboutProperty::ControlColours(HDC dc, HWND control) {
   platform::SetBkColor(dc, platform::GetSysColor(COLOR_BTNFACE));
   // The system's own brush: nothing to delete.
   return reinterpret_cast<LRESULT>(platform::GetSysColorBrush(COLOR_BTNFACE));
-}
-
-LRESULT CALLBACK AboutProperty::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
-  return windowing::OwnedWindowProcedure<AboutProperty, &AboutProperty::OnMessage>(
-      window, message, wParam, lParam);
 }
 
 LRESULT AboutProperty::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

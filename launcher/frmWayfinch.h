@@ -63,8 +63,6 @@ class frmWayfinch {
   clsEnviron& Environ();
 
   void CreateControls(HINSTANCE instance, int dotsPerInch);
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   platform::unique_hwnd window_;

@@ -5,7 +5,6 @@
 #include "windowing/owned_window.h"
 #include "launcher/FormLayout.h"
 #include "launcher/frmWayfinch.h"
-#include "platform/errors.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 #include "scribbet_names.h"
@@ -40,15 +39,11 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   platform::RegisterClassExA(&windowClass);
 }
 
-[[noreturn]] void RaiseCannotCreate(const char* what) {
-  throw platform::RuntimeError(platform::ErrorNumber::OutOfMemory,
-                               std::string("Cannot create the window's ") + what);
-}
-
 }  // namespace
 
 frmWayfinch::frmWayfinch(HINSTANCE instance) {
-  RegisterWindowClass(instance, &WindowProcedure);
+  RegisterWindowClass(instance,
+                      &windowing::OwnedWindowProcedure<frmWayfinch, &frmWayfinch::OnMessage>);
   const int dotsPerInch = platform::ScreenDotsPerInch();
 
   const PixelRect client = ToPixels(kClientArea, dotsPerInch);
@@ -61,7 +56,7 @@ frmWayfinch::frmWayfinch(HINSTANCE instance) {
 
   window_.reset(platform::CreateWindowExA(0, kClassName, "", kWindowStyle, x, y, width, height,
                                           nullptr, nullptr, instance, nullptr));
-  if (!window_) RaiseCannotCreate("main window");
+  if (!window_) windowing::RaiseCannotCreate("the window's main window");
   platform::SetWindowLongPtrA(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   CreateControls(instance, dotsPerInch);
   Form_Load();
@@ -99,7 +94,7 @@ void frmWayfinch::CreateControls(HINSTANCE instance, int dotsPerInch) {
         0, "BUTTON", design.caption, kChildStyle | design.style, design.place.x, design.place.y,
         design.place.width, design.place.height, Window(),
         reinterpret_cast<HMENU>(static_cast<ULONG_PTR>(design.id)), instance, nullptr);
-    if (!control) RaiseCannotCreate("controls");
+    if (!control) windowing::RaiseCannotCreate("the window's controls");
     platform::SendMessageA(control, WM_SETFONT, font, 0);
     controls_[design.id - kOptionFrameId] = control;
   }
@@ -108,12 +103,6 @@ void frmWayfinch::CreateControls(HINSTANCE instance, int dotsPerInch) {
 HWND frmWayfinch::Control(ControlId id) const { return controls_[id - kOptionFrameId]; }
 
 void frmWayfinch::Show() { platform::ShowWindow(Window(), SW_SHOW); }
-
-LRESULT CALLBACK frmWayfinch::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
-  return windowing::OwnedWindowProcedure<frmWayfinch, &frmWayfinch::OnMessage>(
-      window, message, wParam, lParam);
-}
 
 LRESULT frmWayfinch::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

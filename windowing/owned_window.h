@@ -4,12 +4,21 @@
 // whatever escapes ends here.
 #pragma once
 
+#include <string>
+
+#include "platform/errors.h"
 #include "platform/ui.h"
 
 namespace windowing {
 
+// A window or control the system would not create, as its owner reports it.
+[[noreturn]] inline void RaiseCannotCreate(const std::string& what) {
+  throw platform::RuntimeError(platform::ErrorNumber::OutOfMemory, "Cannot create " + what);
+}
+
 template <typename Owner, LRESULT (Owner::*OnMessage)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT OwnedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT CALLBACK OwnedWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
   try {
     auto* owner = reinterpret_cast<Owner*>(platform::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (owner) return (owner->*OnMessage)(window, message, wParam, lParam);
