@@ -5,12 +5,11 @@
 #include <string>
 
 #include "platform/errors.h"
+#include "platform/wide_text.h"
 
 namespace scribbet {
 
 namespace {
-
-std::u16string Widen(const std::string& digits) { return {digits.begin(), digits.end()}; }
 
 std::int32_t ParseLong(const std::u16string& text) {
   std::size_t first = text.find_first_not_of(u' ');
@@ -38,8 +37,8 @@ std::int32_t ParseLong(const std::u16string& text) {
 std::u16string VariantText(const Variant& value) {
   switch (value.index()) {
     case 1: return std::get<std::u16string>(value);
-    case 2: return Widen(std::to_string(std::get<std::int16_t>(value)));
-    case 3: return Widen(std::to_string(std::get<std::int32_t>(value)));
+    case 2: return platform::FromAscii(std::to_string(std::get<std::int16_t>(value)));
+    case 3: return platform::FromAscii(std::to_string(std::get<std::int32_t>(value)));
     default: return {};
   }
 }

@@ -16,25 +16,6 @@
 
 namespace platform {
 
-// fill(buffer, size) writes at most size characters and returns how many it
-// wrote without a terminator, size when the text was cut, 0 on failure (then
-// the result is empty, and the system's last error is still the call's).
-template <typename Char, typename Fill>
-std::optional<std::basic_string<Char>> ReadWholeText(Fill fill) {
-  constexpr DWORD kLongestPath = 32768;
-  std::basic_string<Char> buffer;
-  for (DWORD size = MAX_PATH;; size *= 2) {
-    buffer.assign(size, Char());
-    const DWORD length = fill(buffer.data(), size);
-    if (length == 0) return std::nullopt;
-    if (length < size) {
-      buffer.resize(length);
-      return buffer;
-    }
-    if (size >= kLongestPath) RaiseOverflow("the path is too long");
-  }
-}
-
 // ask(buffer, size) writes the text when it fits in size units and returns
 // how many units the text needs, its terminator included, whether or not it
 // fitted; 0 on failure (then the result is nothing).
@@ -52,6 +33,20 @@ std::optional<std::basic_string<Char>> AskedText(DWORD guess, Ask ask) {
     size = needed;
   }
 }
+
+// fill(buffer, size) writes at most size characters and returns how many it
+// wrote without a terminator, size when the text was cut, 0 on failure (then
+// the result is empty, and the system's last error is still the call's).
+template <typename Char, typename Fill>
+std::optional<std::basic_string<Char>> ReadWholeText(Fill fill) {
+  return AskedText<Char>(MAX_PATH, [&](Char* buffer, DWORD size) {
+    const DWORD length = fill(buffer, size);
+    if (length < size) return length ? length + 1 : 0;
+    if (size >= 32768) RaiseOverflow("the path is too long");
+    return size * 2;
+  });
+}
+
 // The answer of a call that returns the length it wrote, without the
 // terminator, when the text fits, and the size it needs otherwise (as
 // GetEnvironmentVariable and GetSystemDirectory do), as AskedText takes it.

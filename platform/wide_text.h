@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/types.h"
 
@@ -13,5 +14,8 @@ inline LPCWSTR WideArgument(const std::u16string& text) {
   return reinterpret_cast<LPCWSTR>(text.c_str());
 }
 inline LPWSTR WideBuffer(std::u16string& text) { return reinterpret_cast<LPWSTR>(text.data()); }
+
+// A text of ASCII characters only (digits, a library's message) as UTF-16.
+inline std::u16string FromAscii(std::string_view text) { return {text.begin(), text.end()}; }
 
 }  // namespace platform

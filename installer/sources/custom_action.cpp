@@ -150,11 +150,6 @@ void ReinstallForRows(MSIHANDLE install) {
                u"event sources named in EVENTSOURCES are registered.");
 }
 
-std::u16string Narrowed(const char* text) {
-  const std::string what = text;
-  return {what.begin(), what.end()};
-}
-
 }  // namespace
 
 extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE install) noexcept {
@@ -170,7 +165,7 @@ extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE i
   } catch (const SourceListError& error) {
     Report(install, error.message() + u" Nothing was installed.");
   } catch (const std::exception& error) {
-    Report(install, u"The event sources could not be prepared: " + Narrowed(error.what()) +
+    Report(install, u"The event sources could not be prepared: " + platform::FromAscii(error.what()) +
                         u". Nothing was installed.");
   } catch (...) {
   }
@@ -186,7 +181,7 @@ extern "C" __declspec(dllexport) UINT __stdcall PrepareGivingSources(MSIHANDLE i
             "the sources' record could not be kept");
     return ERROR_SUCCESS;
   } catch (const std::exception& error) {
-    Report(install, u"The event sources of Scribbet could not be read: " + Narrowed(error.what()) +
+    Report(install, u"The event sources of Scribbet could not be read: " + platform::FromAscii(error.what()) +
                         u". Nothing was removed.");
   } catch (...) {
   }

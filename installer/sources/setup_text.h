@@ -5,13 +5,14 @@
 
 #include <string>
 
+#include "platform/wide_text.h"
+
 namespace scribbet::setup {
 
 constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 inline std::u16string Decimal(unsigned long long value) {
-  const std::string digits = std::to_string(value);
-  return {digits.begin(), digits.end()};
+  return platform::FromAscii(std::to_string(value));
 }
 
 }  // namespace scribbet::setup

@@ -6,14 +6,9 @@
 #include <cstring>
 
 #include "platform/sim/state.h"
+#include "platform/wide_text.h"
 
 namespace platform {
-
-namespace {
-
-std::u16string Wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
-}  // namespace
 
 // The variables a setup meets in a message file's name, "%SystemRoot%" and
 // "%windir%", named in any case, as Windows takes a variable's name; any
@@ -32,7 +27,7 @@ DWORD ExpandEnvironmentStringsW(LPCWSTR source, LPWSTR destination, DWORD size) 
     const std::u16string name = sim::RegistryFolded(text.substr(open + 1, close - open - 1));
     expanded += text.substr(at, open - at);
     if (name == u"SYSTEMROOT" || name == u"WINDIR") {
-      expanded += Wide(m->windowsDirectory);
+      expanded += FromAscii(m->windowsDirectory);
       at = close + 1;
     } else {
       expanded += u'%';
@@ -48,10 +43,10 @@ DWORD GetFileAttributesW(LPCWSTR fileName) {
   auto m = sim::Lock();
   if (sim::Enter(m.machine, PLATFORM_ENTRY_POINT(kKernel32, GetFileAttributesW))) return INVALID_FILE_ATTRIBUTES;
   std::u16string path = fileName ? fileName : u"";
-  const std::u16string system32 = Wide(m->windowsDirectory) + u"\\System32\\";
+  const std::u16string system32 = FromAscii(m->windowsDirectory) + u"\\System32\\";
   if (m->wow64 && !m->redirectionOff &&
       sim::RegistryFolded(path.substr(0, system32.size())) == sim::RegistryFolded(system32))
-    path.replace(0, system32.size(), Wide(m->windowsDirectory) + u"\\SysWOW64\\");
+    path.replace(0, system32.size(), FromAscii(m->windowsDirectory) + u"\\SysWOW64\\");
   return m->files.count(path) ? FILE_ATTRIBUTE_NORMAL : INVALID_FILE_ATTRIBUTES;
 }
 
