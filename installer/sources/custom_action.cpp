@@ -150,10 +150,27 @@ void ReinstallForRows(MSIHANDLE install) {
                u"event sources named in EVENTSOURCES are registered.");
 }
 
+// An immediate action's edge: a list refused, or anything else that escapes
+// its work, is reported with what it means ("WHAT: why. AFTER") and fails it.
+template <typename Work>
+UINT Reported(MSIHANDLE install, const char16_t* what, const char16_t* after, Work work) noexcept {
+  try {
+    work();
+    return ERROR_SUCCESS;
+  } catch (const SourceListError& error) {
+    Report(install, error.message() + u" " + after);
+  } catch (const std::exception& error) {
+    Report(install, what + (u": " + platform::FromAscii(error.what())) + u". " + after);
+  } catch (...) {
+  }
+  return ERROR_INSTALL_FAILURE;
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE install) noexcept {
-  try {
+  const auto what = u"The event sources could not be prepared";
+  return Reported(install, what, u"Nothing was installed.", [&] {
     const SourcePlan plan =
         scribbet::sources::PlanSources(ParseSourceList(Property(install, u"EVENTSOURCES")));
     for (const auto& [name, lookup] : plan.leftAlone)
@@ -161,31 +178,18 @@ extern "C" __declspec(dllexport) UINT __stdcall RegisterEventSources(MSIHANDLE i
     const std::vector<Row> rows = RowsFor(plan.toWrite);
     if (!rows.empty()) ReinstallForRows(install);
     InsertRows(install, rows);
-    return ERROR_SUCCESS;
-  } catch (const SourceListError& error) {
-    Report(install, error.message() + u" Nothing was installed.");
-  } catch (const std::exception& error) {
-    Report(install, u"The event sources could not be prepared: " + platform::FromAscii(error.what()) +
-                        u". Nothing was installed.");
-  } catch (...) {
-  }
-  return ERROR_INSTALL_FAILURE;
+  });
 }
 
 // Immediate, with the installing user's rights, which suffice to read.
 extern "C" __declspec(dllexport) UINT __stdcall PrepareGivingSources(MSIHANDLE install) noexcept {
-  try {
+  const auto what = u"The event sources of Scribbet could not be read";
+  return Reported(install, what, u"Nothing was removed.", [&] {
     const std::u16string takeBack = scribbet::sources::TakeBackOfGivingSources();
     Require(platform::MsiSetPropertyW(install, platform::WideArgument(kTakeBackAction),
                                       platform::WideArgument(takeBack)),
             "the sources' record could not be kept");
-    return ERROR_SUCCESS;
-  } catch (const std::exception& error) {
-    Report(install, u"The event sources of Scribbet could not be read: " + platform::FromAscii(error.what()) +
-                        u". Nothing was removed.");
-  } catch (...) {
-  }
-  return ERROR_INSTALL_FAILURE;
+  });
 }
 
 // Deferred, with the system's rights, before the control's file goes. Fails
