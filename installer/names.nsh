@@ -5,7 +5,6 @@
 ; names/names.json, in the file make-setup writes with names/names.py for
 ; the version and target it builds.
 !include setup_names.nsh
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
 
 ; Exit codes of a silent run beyond NSIS's own (1 cancelled, 2 aborted), so a
 ; script that installs Scribbet can tell why it did not happen.

@@ -8,8 +8,9 @@ them once, and what every consumer reads of them:
                                          the package's custom action
     names.py nsis VERSION ARCH OUT.nsh   Scribbet Setup's defines
     names.py html IN OUT                 help.htm, its @NAME@s filled in
-    names.py shell                       the product's name and files, as
-                                         shell assignments for scripts
+    names.py shell                       the product's name, files and
+                                         uninstall entry, as shell
+                                         assignments for scripts
 
 The Windows Installer package reads setup() directly (installer/msi/make-msi).
 The header is written only when its text changes, so that configuring the
@@ -41,6 +42,11 @@ def library_description(names):
     return f"{names['maker']}'s Scribbet"
 
 
+def uninstall_key(names):
+    """Setup's entry in the list of installed programs, below HKEY_LOCAL_MACHINE."""
+    return "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + names["product"]
+
+
 def control_progid():
     """The ProgID hosts create the control by, from the COM table."""
     sys.path.insert(0, str(HERE.parent / "control" / "res"))
@@ -66,6 +72,7 @@ def macros(names=None):
         "SCRIBBET_MAKER_EMAIL_ADDRESS": names["maker_email_address"],
         "SCRIBBET_LIBRARY_DESCRIPTION": library_description(names),
         "SCRIBBET_MSI_CONTROL_COMPONENT": names["msi_components"]["control"],
+        "SCRIBBET_UNINSTALL_KEY": uninstall_key(names),
     }
 
 
@@ -125,6 +132,7 @@ def nsis(names, version, arch):
     # Setup names the Start-menu entries by their shortcut files.
     for entry in ("MENU_LAUNCHER", "MENU_HELP"):
         defines[entry] += ".lnk"
+    defines["UNINSTALL_KEY"] = uninstall_key(names)
     lines = ["; Made by names/names.py from names/names.json; change that, not this."]
     lines += [f"!define {name} {nsis_text(value)}" for name, value in defines.items()]
     lines += [f"!define {name} {code}" for name, code in helper_exits(names).items()]
@@ -160,6 +168,7 @@ def main(argv):
         print(f"product={shlex.quote(names['product'])}")
         for part, name in names["files"].items():
             print(f"{part}_file={shlex.quote(name)}")
+        print(f"uninstall_entry={shlex.quote(uninstall_key(names))}")
     elif argv[:1] == ["html"] and len(argv) == 3:
         Path(argv[2]).write_text(filled_html(names, Path(argv[1]).read_text()))
     else:

@@ -17,8 +17,7 @@ reg_value() {  # reg_value KEY [NAME]: the data (the default value without NAME)
     sed -n "s/^ *$name *REG_[A-Z_]* *//p"
 }
 
-uninstall_list='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-uninstall_key="$uninstall_list\\Scribbet"
+uninstall_key="HKLM\\$uninstall_entry" uninstall_list="HKLM\\${uninstall_entry%\\*}"
 progid_key='HKCR\ScribbetLib.Scribbet'
 sources_key='HKLM\System\CurrentControlSet\Services\EventLog\Application'
 

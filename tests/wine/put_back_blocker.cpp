@@ -11,10 +11,9 @@
 extern "C" __declspec(dllexport) HRESULT __stdcall DllRegisterServer() {
   wchar_t folder[MAX_PATH] = {};
   DWORD size = sizeof folder - sizeof(wchar_t);
-  const std::wstring product(SCRIBBET_PRODUCT, SCRIBBET_PRODUCT + sizeof SCRIBBET_PRODUCT - 1);
-  const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
   HKEY entry = nullptr;
-  LONG status = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &entry);
+  LONG status =
+      ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"" SCRIBBET_UNINSTALL_KEY, 0, KEY_QUERY_VALUE, &entry);
   if (status == ERROR_SUCCESS) {
     status = ::RegQueryValueExW(entry, L"InstallLocation", nullptr, nullptr,
                                 reinterpret_cast<BYTE*>(folder), &size);

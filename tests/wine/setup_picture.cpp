@@ -14,6 +14,7 @@
 #include <string>
 
 #include "Scribbet_facts.h"
+#include "platform/handles.h"
 #include "scribbet_names.h"
 
 namespace {
@@ -30,8 +31,9 @@ std::string Utf8(const wchar_t* text, std::size_t length) {
 }
 
 void Show(HKEY root, const std::string& rootName, const std::wstring& path) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return;
+  platform::unique_hkey owner;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, owner.put()) != ERROR_SUCCESS) return;
+  const HKEY key = owner.get();
   const std::string shown = rootName + "\\" + Utf8(path.data(), path.size());
   std::printf("[%s]\n", shown.c_str());
   wchar_t name[16384];
@@ -58,7 +60,6 @@ void Show(HKEY root, const std::string& rootName, const std::wstring& path) {
       break;
     Show(root, rootName, path + L"\\" + std::wstring(name, nameLength));
   }
-  ::RegCloseKey(key);
 }
 
 std::wstring Wide(const char* text) { return std::wstring(text, text + std::strlen(text)); }
@@ -80,8 +81,7 @@ int main(int argc, char** argv) {
   }
   for (const auto& entry : scribbet::com::kScribbetEntries)
     if (std::strstr(entry.key, "\\TypeLib")) Show(HKEY_CLASSES_ROOT, "HKCR", L"TypeLib\\" + std::wstring(entry.value));
-  Show(HKEY_LOCAL_MACHINE, "HKLM",
-       L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + Wide(SCRIBBET_PRODUCT));
+  Show(HKEY_LOCAL_MACHINE, "HKLM", L"" SCRIBBET_UNINSTALL_KEY);
   Show(HKEY_LOCAL_MACHINE, "HKLM", L"System\\CurrentControlSet\\Services\\EventLog");
   return 0;
 }
