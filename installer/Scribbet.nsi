@@ -155,10 +155,10 @@ Function Fail
     !insertmacro RegisteredServer $0
     ${If} ${Errors}
     ${OrIf} $0 != $previousServer
-      StrCpy $putBackWhole 0
+      StrCpy $filesWhole 0
     ${EndIf}
   ${EndIf}
-  ${If} $putBackWhole != 1
+  ${If} $filesWhole != 1
   ${OrIf} $R1 != ""
     StrCpy $R0 "${NOT_ROLLED_BACK} $R1"
   ${ElseIf} $previousVersion != ""
@@ -204,7 +204,7 @@ Section "Uninstall"
     !insertmacro RemoveFiles
   ${EndIf}
   ${If} $registered != 1
-  ${OrIf} $removedWhole != 1
+  ${OrIf} $filesWhole != 1
     StrCpy $failure "${CONTROL_FILE} could not be unregistered."
     ${If} $registered == 1
       StrCpy $failure "Some of Scribbet's files could not be removed."
@@ -236,11 +236,11 @@ Function un.PutBack
     ClearErrors
     RegDLL $previousServer
     ${If} ${Errors}
-      StrCpy $putBackWhole 0
+      StrCpy $filesWhole 0
     ${EndIf}
   ${EndIf}
   !insertmacro TakeBackEventSources
-  ${If} $putBackWhole != 1
+  ${If} $filesWhole != 1
   ${OrIf} $1 != ""
     StrCpy $R0 "Scribbet could not be put back whole either. $1 Run Setup to repair it."
   ${Else}

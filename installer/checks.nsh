@@ -35,12 +35,12 @@
 ; opened as replacing and removing it would: for writing and deleting,
 ; shared with readers only (a program that holds it open, even one that
 ; shares it for writing, refuses the deleting).
-!macro RefuseFileInUse FILE
-  ${If} ${FileExists} "${FILE}"
+!macro _RefuseFileInUse FOLDER NAME
+  ${If} ${FileExists} "${FOLDER}\${NAME}"
     ; GENERIC_WRITE|DELETE, FILE_SHARE_READ, OPEN_EXISTING
-    System::Call 'kernel32::CreateFileW(w "${FILE}", i 0x40010000, i 1, p 0, i 3, i 0, p 0) p.r0'
+    System::Call 'kernel32::CreateFileW(w "${FOLDER}\${NAME}", i 0x40010000, i 1, p 0, i 3, i 0, p 0) p.r0'
     ${If} $0 == -1
-      MessageBox MB_OK|MB_ICONSTOP "${FILE} is in use by a running program. Close the \
+      MessageBox MB_OK|MB_ICONSTOP "${FOLDER}\${NAME} is in use by a running program. Close the \
         programs that use Scribbet and run this again. Nothing was changed." /SD IDOK
       SetErrorLevel ${EXIT_IN_USE}
       Abort
@@ -49,10 +49,7 @@
   ${EndIf}
 !macroend
 
-; Every file Setup writes and the uninstaller removes.
+; Every file Setup writes and the uninstaller removes (removal.nsh).
 !macro RefuseFilesInUse
-  !insertmacro RefuseFileInUse "$SYSDIR\${CONTROL_FILE}"
-  !insertmacro RefuseFileInUse "$INSTDIR\${LAUNCHER_FILE}"
-  !insertmacro RefuseFileInUse "$INSTDIR\${HELP_FILE}"
-  !insertmacro RefuseFileInUse "$INSTDIR\${UNINSTALLER_FILE}"
+  !insertmacro _FileAction _RefuseFileInUse
 !macroend

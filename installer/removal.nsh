@@ -4,8 +4,7 @@
 ; were there before it (a Scribbet.ocx copied and registered by hand, say).
 ; The copies live in the plug-ins folder, which goes when Setup ends.
 
-Var putBackWhole  ; PutBackFiles: 0 when a file could not be put back
-Var removedWhole  ; RemoveFiles: 0 when a file could not be removed
+Var filesWhole  ; PutBackFiles, RemoveFiles: 0 when a file could not be put back or removed
 
 !macro _FileAction ACTION
   !insertmacro ${ACTION} "$SYSDIR" "${CONTROL_FILE}"
@@ -31,35 +30,32 @@ Var removedWhole  ; RemoveFiles: 0 when a file could not be removed
   !insertmacro _FileAction _KeepFile
 !macroend
 
+; Every file removed; $filesWhole is 0 afterwards when one could not be.
+!macro _RemoveFile FOLDER NAME
+  Delete "${FOLDER}\${NAME}"
+  ${If} ${FileExists} "${FOLDER}\${NAME}"
+    StrCpy $filesWhole 0
+  ${EndIf}
+!macroend
+!macro RemoveFiles
+  StrCpy $filesWhole 1
+  !insertmacro _FileAction _RemoveFile
+!macroend
+
 ; Each file as it was: the copy kept put back, a file that was not there
-; removed. $putBackWhole is 0 afterwards when one could not be.
+; removed. $filesWhole is 0 afterwards when one could not be.
 !macro _PutBackFile FOLDER NAME
   ${If} ${FileExists} "$PLUGINSDIR\previous\${NAME}"
     ClearErrors
     CopyFiles /SILENT "$PLUGINSDIR\previous\${NAME}" "${FOLDER}"
     ${If} ${Errors}
-      StrCpy $putBackWhole 0
+      StrCpy $filesWhole 0
     ${EndIf}
   ${Else}
-    Delete "${FOLDER}\${NAME}"
-    ${If} ${FileExists} "${FOLDER}\${NAME}"
-      StrCpy $putBackWhole 0
-    ${EndIf}
+    !insertmacro _RemoveFile "${FOLDER}" "${NAME}"
   ${EndIf}
 !macroend
 !macro PutBackFiles
-  StrCpy $putBackWhole 1
+  StrCpy $filesWhole 1
   !insertmacro _FileAction _PutBackFile
-!macroend
-
-; Every file removed; $removedWhole is 0 afterwards when one could not be.
-!macro _RemoveFile FOLDER NAME
-  Delete "${FOLDER}\${NAME}"
-  ${If} ${FileExists} "${FOLDER}\${NAME}"
-    StrCpy $removedWhole 0
-  ${EndIf}
-!macroend
-!macro RemoveFiles
-  StrCpy $removedWhole 1
-  !insertmacro _FileAction _RemoveFile
 !macroend
