@@ -37,6 +37,8 @@ constexpr char kFrameCaption[] = "Scribbet";
 constexpr char kSurfaceClass[] = "Scribbet.AboutProperty";
 constexpr int kApplyButton = 0x3021;  // the property sheet's Apply Now button
 constexpr COLORREF kLogoGreen = RGB(0, 96, 48);
+// Fewer pixels than these of each colour means the part is not shown.
+constexpr int kEnoughHighlightPixels = 50, kEnoughFacePixels = 10000, kEnoughLogoPixels = 1000;
 
 std::string Ansi(const std::u16string& text) { return platform::ToAnsi(text); }
 
@@ -74,13 +76,7 @@ HWND FindFrame(DWORD thread) {
 int CountPixels(HWND window, COLORREF colour) {
   RECT r;
   ::GetWindowRect(window, &r);
-  HDC screen = ::GetDC(nullptr);
-  int count = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x)
-      if (::GetPixel(screen, x, y) == colour) ++count;
-  ::ReleaseDC(nullptr, screen);
-  return count;
+  return driver::PixelsOnScreen(r, colour);
 }
 
 // What the watching thread saw of the frame, checked on the test's thread.
@@ -157,11 +153,19 @@ DWORD WINAPI WatchFrame(LPVOID param) {
   }
   // What a person sees: the maker's lines in the highlight colour, the about
   // box on the button face (its lower part holds no text), the logo's badge.
-  seen.makerHighlightPixels =
-      CountPixels(::GetDlgItem(surface, scribbet::kMakerTextId), ::GetSysColor(COLOR_HIGHLIGHT));
-  seen.aboutFacePixels =
-      CountPixels(::GetDlgItem(surface, scribbet::kAboutTextId), ::GetSysColor(COLOR_BTNFACE));
-  seen.logoGreenPixels = CountPixels(::GetDlgItem(surface, scribbet::kMakerLogoImageId), kLogoGreen);
+  // The frame's thread paints in its own time, and on a busy machine the
+  // surface exists well before it is painted: the screen is read until all
+  // three show or patience runs out.
+  Eventually([&] {
+    seen.makerHighlightPixels =
+        CountPixels(::GetDlgItem(surface, scribbet::kMakerTextId), ::GetSysColor(COLOR_HIGHLIGHT));
+    seen.aboutFacePixels =
+        CountPixels(::GetDlgItem(surface, scribbet::kAboutTextId), ::GetSysColor(COLOR_BTNFACE));
+    seen.logoGreenPixels =
+        CountPixels(::GetDlgItem(surface, scribbet::kMakerLogoImageId), kLogoGreen);
+    return seen.makerHighlightPixels > kEnoughHighlightPixels &&
+           seen.aboutFacePixels > kEnoughFacePixels && seen.logoGreenPixels > kEnoughLogoPixels;
+  });
   driver::Photograph(gShotFile);
 
   ::PostMessageA(::GetDlgItem(surface, scribbet::kVisitCorvennaCommandId), BM_CLICK, 0, 0);
@@ -304,9 +308,10 @@ TEST_F(AboutPageTest, TheFrameShowsThePageAndItsButtonReachesTheUrlHandler) {
   EXPECT_TRUE(seen.styles.at(scribbet::kMakerTextId) & ES_MULTILINE);
   EXPECT_FALSE(seen.styles.at(scribbet::kMakerLogoImageId) & WS_TABSTOP);
 
-  EXPECT_GT(seen.makerHighlightPixels, 50) << "the maker's lines are not in the highlight colour";
-  EXPECT_GT(seen.aboutFacePixels, 10000) << "the About text is not on the button face";
-  EXPECT_GT(seen.logoGreenPixels, 1000) << "no logo";
+  EXPECT_GT(seen.makerHighlightPixels, kEnoughHighlightPixels)
+      << "the maker's lines are not in the highlight colour";
+  EXPECT_GT(seen.aboutFacePixels, kEnoughFacePixels) << "the About text is not on the button face";
+  EXPECT_GT(seen.logoGreenPixels, kEnoughLogoPixels) << "no logo";
 
   EXPECT_EQ(seen.recorded, (std::vector<std::string>{"http://www.corvenna.example/"}));
   EXPECT_TRUE(seen.closed);

@@ -72,4 +72,14 @@ PixelRect PlaceInParent(HWND control) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+int PixelsOnScreen(const RECT& area, COLORREF colour) {
+  HDC screen = ::GetDC(nullptr);
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (::GetPixel(screen, x, y) == colour) ++count;
+  ::ReleaseDC(nullptr, screen);
+  return count;
+}
+
 }  // namespace driver

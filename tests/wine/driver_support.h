@@ -39,6 +39,9 @@ void Photograph(const std::string& path);
 
 int ScreenDpi();
 
+// How many pixels of the colour the screen shows inside the area.
+int PixelsOnScreen(const RECT& area, COLORREF colour);
+
 // The window's place in its parent's client area.
 PixelRect PlaceInParent(HWND control);
 
