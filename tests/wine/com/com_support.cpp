@@ -60,10 +60,16 @@ Finished RunProgram(const std::wstring& commandLine, DWORD timeoutMs) {
   startup.hStdError = write.get();
   startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION process = {};
-  std::wstring line = commandLine;
-  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process))
-    return {~0u, "cannot start the program"};
+  // Wine now and then cannot set up a new process at all ("failed to map the
+  // shared user data"), before any of the program runs; one more try then
+  // starts it, and a program that cannot start fails every try.
+  bool created = false;
+  for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+    std::wstring line = commandLine;
+    created = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                               &startup, &process);
+  }
+  if (!created) return {~0u, "cannot start the program"};
   unique_kernel_handle processHandle(process.hProcess), thread(process.hThread);
   write.reset();
   Finished finished{~0u, ""};
